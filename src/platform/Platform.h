@@ -1,0 +1,177 @@
+#pragma once
+// The one contract between the portable system and the operating system. Everything the game and its
+// framework need from outside (window and messages, screen, time, resources, sound, fonts, files,
+// the browser) is declared here; two backends implement it: SDL2 for a real window and a headless
+// one for tests, benchmarks and screenshots. Nothing outside src/platform/ includes a system header.
+//
+// Messages keep the numeric codes and wParam/lParam shape of the handheld platform the game was
+// written for, so the window procedure and the main loop read exactly as they behave.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <span>
+#include <string>
+
+namespace platform {
+
+// ---------------------------------------------------------------------------------------------
+// Messages
+
+enum MessageCode : uint32_t {
+    WM_ACTIVATE = 6,
+    WM_PAINT = 15,
+    WM_CLOSE = 16,
+    WM_QUIT = 18,
+    WM_ERASEBKGND = 20,
+    WM_KEYDOWN = 256,
+    WM_KEYUP = 257,
+    WM_SYSCOMMAND = 274,
+    WM_MOUSEMOVE = 512,
+    WM_LBUTTONDOWN = 513,
+    WM_LBUTTONUP = 514,
+    WM_LBUTTONDBLCLK = 515,
+    WM_RBUTTONDOWN = 516,
+    WM_RBUTTONUP = 517,
+    WM_RBUTTONDBLCLK = 518,
+};
+constexpr uint32_t WA_INACTIVE = 0;
+constexpr uint32_t WA_ACTIVE = 1;
+constexpr uint32_t SC_CLOSE = 0xF060;
+
+// Virtual-key codes the system uses.
+enum KeyCode : uint32_t {
+    VK_BACK = 8,
+    VK_RETURN = 13,
+    VK_ESCAPE = 27,
+    VK_LEFT = 37,
+    VK_UP = 38,
+    VK_RIGHT = 39,
+    VK_DOWN = 40,
+    VK_DELETE = 46,
+    VK_NUMPAD0 = 96,
+    VK_NUMPAD9 = 105,
+    VK_MULTIPLY = 106,
+    VK_ADD = 107,
+    VK_SEPARATOR = 108,
+    VK_SUBTRACT = 109,
+    VK_DECIMAL = 110,
+    VK_DIVIDE = 111,
+    VK_F8 = 119,  // a phone's '*' key
+    VK_F9 = 120,  // a phone's '#' key
+    VK_NUMLOCK = 144,
+};
+
+struct Message {
+    uint32_t message = 0;
+    uint32_t wParam = 0;
+    int32_t lParam = 0;
+};
+
+// Pointer coordinates travel as two signed 16-bit halves of lParam: x low, y high.
+constexpr int32_t makePointLParam(int x, int y) {
+    return static_cast<int32_t>((static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16) |
+                                static_cast<uint16_t>(x));
+}
+constexpr int pointX(int32_t lParam) { return static_cast<int16_t>(lParam & 0xFFFF); }
+constexpr int pointY(int32_t lParam) { return static_cast<int16_t>((static_cast<uint32_t>(lParam) >> 16) & 0xFFFF); }
+
+// The application's window procedure; the backend's dispatchMessage calls it.
+using WindowProcedure = intptr_t (*)(uint32_t message, uint32_t wParam, int32_t lParam);
+
+// ---------------------------------------------------------------------------------------------
+// Window
+
+enum class WindowResult {
+    Created,
+    AnotherInstanceRaised,    // a copy already runs on this data root; it was asked to come to the front
+    ClassRegistrationFailed,  // the window system refused us (no display, say)
+    CreationFailed,
+};
+
+// Opens the one main window, sized to the simulated screen's work area, with icon iconId.
+WindowResult createWindow(const std::u16string& className, const std::u16string& title, int iconId,
+                          WindowProcedure procedure);
+
+// Takes the next message without waiting; false when the queue is empty.
+bool peekMessage(Message& message);
+// Waits for the next message (the process sleeps meanwhile); false when it is WM_QUIT.
+bool getMessage(Message& message);
+intptr_t dispatchMessage(const Message& message);
+// What the system does with a message the program does not handle itself.
+intptr_t defaultWindowProcedure(const Message& message);
+void postQuitMessage(int exitCode);
+bool numLockOn();
+
+// ---------------------------------------------------------------------------------------------
+// Screen (the simulated handheld screen)
+
+int screenWidth();
+int screenHeight();
+int workAreaTop();  // height of the task bar at the top of the screen
+int windowHeight();
+void moveWindow(int width, int height);  // keeps the window where it is, takes the new client size
+// Shows width x height RGB565 pixels, rows top first, stride width.
+void present(const uint16_t* pixels, int width, int height);
+
+// ---------------------------------------------------------------------------------------------
+// Time
+
+uint32_t tickCount();  // monotonic milliseconds, wrapping at 2^32
+struct SystemTime {
+    int year, month, day, hour, minute, second;
+};
+SystemTime systemTimeUtc();
+void sleepMs(uint32_t milliseconds);
+
+// ---------------------------------------------------------------------------------------------
+// Dialogs, browser
+
+// A modal notice with an OK button; standard error where no display exists.
+void messageBox(const std::u16string& text, const std::u16string& title);
+// Opens address in the user's browser, never through a shell. False when nothing could be started.
+bool openUrl(const std::u16string& address);
+
+// ---------------------------------------------------------------------------------------------
+// Resources embedded in the executable
+
+enum class ResourceType { Bitmap, Wave, Icon, Data };
+// The bytes of a resource, or an empty span when there is none with that type and id.
+std::span<const uint8_t> findResource(ResourceType type, int id);
+
+// ---------------------------------------------------------------------------------------------
+// Sound: one voice
+
+constexpr uint32_t SND_NOSTOP = 16;  // do not interrupt a sound that is playing; drop this one instead
+// Plays WAVE resource id asynchronously, cutting off the sound playing unless flags has SND_NOSTOP.
+void playSound(int resourceId, uint32_t flags);
+
+// ---------------------------------------------------------------------------------------------
+// Fonts (FreeType and fontconfig)
+// (declared by the text subsystem's work; see src/platform/common/Fonts.cpp)
+
+// ---------------------------------------------------------------------------------------------
+// Files (the device's file system is a folder on the host, the data root)
+// (declared by the storage subsystem's work; see src/platform/common/Files.cpp)
+
+// ---------------------------------------------------------------------------------------------
+// Start-up and backends
+
+// Reads the command line and readies the chosen backend. Returns -1 to go on and run the program,
+// or the exit status to end with at once (--help, --version, a bad option: 2).
+int configureFromCommandLine(int argc, char** argv);
+// Chooses the headless backend with default settings (tests and benchmarks).
+void useHeadlessBackend();
+// Releases the backend after the program has run; returns the process's exit status.
+int shutdown();
+
+// A hook the game registers so the headless runner's "answer" command can type the right answer.
+struct PosedProblem {
+    int first = 0;
+    char op = '+';  // one of + - x /
+    int second = 0;
+    int result = 0;
+};
+using ProblemQuery = bool (*)(PosedProblem& problem);
+void setProblemQuery(ProblemQuery query);
+
+}  // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+// The one global description of the pixels all drawing writes to, and of the clip rectangle.
+// Primitives, blits, text and widget registration never take a surface: they read this.
+#include <cstdint>
+
+#include "render/Rect.h"
+
+struct DrawTarget {
+    uint16_t* pixels = nullptr;
+    int32_t width = 0;  // also the row stride in pixels
+    int32_t height = 0;
+    Rect clip;
+};
+
+// Points drawing at pixels and sets the clip to the whole target.
+void setDrawTarget(uint16_t* pixels, int32_t width, int32_t height);
+uint16_t* targetPixels();
+int32_t targetWidth();
+int32_t targetHeight();
+void getClip(Rect& clip);
+const DrawTarget& drawTarget();
