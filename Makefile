@@ -26,6 +26,7 @@ test: deps format-check
 	@cmake -S . -B $(TESTING) -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON -DVX_TESTS=ON >/dev/null
 	@cmake --build $(TESTING) -j $(JOBS)
 	@cd $(TESTING) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		ctest --output-on-failure -j $(JOBS)
 
 bench: deps

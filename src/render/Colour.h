@@ -17,8 +17,6 @@ constexpr uint16_t rgbTo565(Rgb v) {
 }
 
 // Puts each channel back in the top bits of its byte; the low bits stay zero (0xFFFF -> 0x00F8FCF8).
-constexpr Rgb rgbFrom565(uint16_t p) {
-    return ((p >> 8) & 0xF8u) | ((p & 0x07E0u) << 5) | ((p & 0x001Fu) << 19);
-}
+constexpr Rgb rgbFrom565(uint16_t p) { return ((p >> 8) & 0xF8u) | ((p & 0x07E0u) << 5) | ((p & 0x001Fu) << 19); }
 
 constexpr Rgb colourWhite() { return 0x00FFFFFF; }

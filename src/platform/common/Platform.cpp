@@ -1,5 +1,6 @@
 // The free functions of the platform contract, forwarded to the backend chosen at start-up.
-#include <stdexcept>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/common/Backend.h"
 
@@ -12,7 +13,11 @@ ProblemQuery problemQuery = nullptr;
 }  // namespace
 
 Backend& activeBackend() {
-    if (!backend) useHeadlessBackend();
+    if (!backend) {
+        // A program that forgot to choose a backend would otherwise fail somewhere far from the cause.
+        std::fputs("vortellanox: no platform backend was chosen\n", stderr);
+        std::abort();
+    }
     return *backend;
 }
 void setActiveBackend(std::unique_ptr<Backend> chosen) { backend = std::move(chosen); }

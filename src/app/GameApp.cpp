@@ -1,0 +1,132 @@
+#include "app/GameApp.h"
+
+#include <new>
+
+#include "platform/Platform.h"
+#include "render/DrawTarget.h"
+#include "support/Random.h"
+#include "ui/HitList.h"
+
+GameApp* currentApp = nullptr;
+
+namespace {
+
+// Used when the screen reports no size at all.
+constexpr int32_t fallbackWidth = 480;
+constexpr int32_t fallbackHeight = 640;
+
+intptr_t windowProcedure(uint32_t message, uint32_t wParam, int32_t lParam) {
+    if (!currentApp) return platform::defaultWindowProcedure({message, wParam, lParam});
+    return currentApp->handleMessage(message, wParam, lParam);
+}
+
+}  // namespace
+
+GameApp::GameApp() { currentApp = this; }
+
+GameApp::~GameApp() {
+    if (currentApp == this) currentApp = nullptr;
+}
+
+Rgb GameApp::backgroundColor() { return colourWhite(); }
+
+int32_t GameApp::run() {
+    seedRandom(static_cast<uint32_t>(platform::systemTimeUtc().minute));
+    width = platform::screenWidth();
+    height = platform::screenHeight() - platform::workAreaTop();
+    if (width <= 0 || height <= 0) {
+        width = fallbackWidth;
+        height = fallbackHeight;
+    }
+    const uint32_t directions[8] = {platform::VK_UP, platform::VK_DOWN, platform::VK_LEFT, platform::VK_RIGHT};
+    std::copy(std::begin(directions), std::end(directions), keyTable);
+
+    if (!createMainWindow(name)) return 0;
+    frameBuffer = FrameBuffer::create(width, height);
+    setDrawTarget(frameBuffer->pixels(), width, height);
+    frameTimer.restart();
+    framePeriodMs = 25;
+    clearToBackground();
+    onStart();
+    active = true;
+    started = true;
+    stepFrame(true);
+
+    int32_t exitCode = 0;
+    mainLoop(exitCode);
+    onExit();
+    showInputPanelButton();
+    return exitCode;
+}
+
+// Drains messages while active and draws a frame whenever the queue is empty; blocks while inactive.
+void GameApp::mainLoop(int32_t& exitCode) {
+    platform::Message message;
+    for (;;) {
+        if (active) {
+            if (platform::peekMessage(message)) {
+                if (message.message == platform::WM_QUIT) break;
+                platform::dispatchMessage(message);
+                continue;
+            }
+            if (quitRequested) return;
+            if (continuousFrames) {
+                frameTimer.restart();
+                stepFrame(false);
+                const uint32_t elapsed = frameTimer.elapsedMs();
+                if (elapsed < framePeriodMs) platform::sleepMs(framePeriodMs - elapsed);
+            } else {
+                platform::sleepMs(framePeriodMs);
+            }
+        } else {
+            if (!platform::getMessage(message)) break;
+            platform::dispatchMessage(message);
+        }
+    }
+    exitCode = static_cast<int32_t>(message.wParam);
+}
+
+bool GameApp::createMainWindow(const WString& title) {
+    windowClassName = title + u" by Brinmoor Mobile";
+    switch (platform::createWindow(windowClassName, title, iconId, windowProcedure)) {
+        case platform::WindowResult::Created:
+            break;
+        case platform::WindowResult::AnotherInstanceRaised:
+            return false;
+        case platform::WindowResult::ClassRegistrationFailed:
+            platform::messageBox(u"Failed To Register The Window Class.", u"ERROR");
+            return false;
+        case platform::WindowResult::CreationFailed:
+            platform::messageBox(u"Window Creation Error", u"ERROR");
+            return false;
+    }
+    window = true;
+    hideInputPanelButton();
+    return true;
+}
+
+void GameApp::stepFrame(bool fromInput) {
+    if (!active || !started || quitRequested) return;
+    if (fromInput && continuousFrames) return;  // the loop draws the next frame anyway
+    watchScreen();
+    clearHitList();
+    clearToBackground();
+    if (!frameBuffer) return;
+    updateAndDraw();
+    frameBuffer->present();
+}
+
+void GameApp::clearToBackground() {
+    if (frameBuffer) frameBuffer->clear(rgbTo565(backgroundColor()));
+}
+
+int runApplication() {
+    GameApp* app = createApplication();
+    if (!app) {
+        platform::messageBox(u"Failed to start the program.", u"ERROR");
+        return 0;
+    }
+    app->run();
+    delete app;
+    return 0;
+}

@@ -1,0 +1,230 @@
+#include "platform/headless/HeadlessBackend.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "platform/common/Wave.h"
+
+namespace platform {
+
+HeadlessBackend::HeadlessBackend(const LaunchOptions& options)
+    : screenW(options.screenWidth),
+      screenH(options.screenHeight),
+      taskBar(options.taskBarHeight),
+      windowH(options.screenHeight - options.taskBarHeight),
+      fixedMinute(options.minute) {}
+
+WindowResult HeadlessBackend::createWindow(const std::u16string&, const std::u16string&, int, WindowProcedure) {
+    created = true;
+    return WindowResult::Created;
+}
+
+void HeadlessBackend::setScript(std::vector<ScriptCommand> commands) {
+    script = std::move(commands);
+    nextCommand = 0;
+    scripted = true;
+}
+
+// Runs every script command whose time has come, in order.
+void HeadlessBackend::runDueCommands() {
+    while (nextCommand < script.size() && script[nextCommand].at <= now) runCommand(script[nextCommand++]);
+    // A script that ends without "close" is closed for it, once its last command has run.
+    if (scripted && nextCommand == script.size() && queue.empty() && !quitPosted) {
+        scripted = false;
+        queue.push_back({WM_CLOSE, 0, 0});
+    }
+}
+
+bool HeadlessBackend::peekMessage(Message& message) {
+    runDueCommands();
+    if (queue.empty()) return false;
+    message = queue.front();
+    queue.pop_front();
+    return true;
+}
+
+// Blocking: with nothing queued, the virtual clock jumps to the next scripted command.
+bool HeadlessBackend::getMessage(Message& message) {
+    runDueCommands();
+    while (queue.empty()) {
+        if (nextCommand < script.size()) {
+            if (script[nextCommand].at > now) now = script[nextCommand].at;
+        } else if (!quitPosted) {
+            queue.push_back({WM_CLOSE, 0, 0});  // nothing will ever arrive: end instead of hanging
+        }
+        runDueCommands();
+    }
+    message = queue.front();
+    queue.pop_front();
+    return message.message != WM_QUIT;
+}
+
+void HeadlessBackend::postQuitMessage(int exitCode) {
+    quitPosted = true;
+    quitCode = exitCode;
+    queue.push_back({WM_QUIT, static_cast<uint32_t>(exitCode), 0});
+}
+
+void HeadlessBackend::moveWindow(int, int height) { windowH = height; }
+
+void HeadlessBackend::present(const uint16_t* pixels, int width, int height) {
+    ++presents;
+    frameW = width;
+    frameH = height;
+    frame.assign(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height));
+}
+
+SystemTime HeadlessBackend::systemTimeUtc() {
+    const std::time_t seconds = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&seconds, &utc);
+    SystemTime time{utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec};
+    if (fixedMinute >= 0) time.minute = fixedMinute;
+    return time;
+}
+
+void HeadlessBackend::sleepMs(uint32_t milliseconds) {
+    ++sleeps;
+    // Advance in steps so that commands due inside the sleep run at their own times.
+    const uint32_t until = now + milliseconds;
+    while (nextCommand < script.size() && script[nextCommand].at <= until) {
+        if (script[nextCommand].at > now) now = script[nextCommand].at;
+        runCommand(script[nextCommand++]);
+    }
+    now = until;
+}
+
+void HeadlessBackend::messageBox(const std::u16string& text, const std::u16string& title) {
+    notices.push_back(title + u": " + text);
+    std::fprintf(stderr, "%s: %s\n", toUtf8(title).c_str(), toUtf8(text).c_str());
+}
+
+bool HeadlessBackend::openUrl(const std::u16string& address) {
+    addresses.push_back(address);
+    return true;
+}
+
+// One voice: a no-stop sound is dropped while another still sounds; any other sound cuts it off.
+void HeadlessBackend::playSound(int resourceId, uint32_t flags) {
+    if ((flags & SND_NOSTOP) && now < voiceEndsAt) return;
+    const WaveData wave = parseWave(findResource(ResourceType::Wave, resourceId));
+    if (!wave.valid()) return;
+    voiceEndsAt = now + wave.durationMs();
+    soundLog.push_back({resourceId, now});
+    if (echo) std::printf("sound %d at %u\n", resourceId, now);
+}
+
+int HeadlessBackend::finish() {
+    std::fflush(stdout);
+    return status;
+}
+
+void HeadlessBackend::enqueuePress(uint32_t message, int x, int y) {
+    if (message == WM_LBUTTONDOWN && doubleClicks.press(x, y, now)) message = WM_LBUTTONDBLCLK;
+    queue.push_back({message, message == WM_MOUSEMOVE ? 0u : 1u, makePointLParam(x, y)});
+}
+
+void HeadlessBackend::pushKey(uint32_t key) {
+    queue.push_back({WM_KEYDOWN, key, 1});
+    queue.push_back({WM_KEYUP, key, 1});
+}
+
+void HeadlessBackend::pushTap(int x, int y) {
+    enqueuePress(WM_LBUTTONDOWN, x, y);
+    enqueuePress(WM_LBUTTONUP, x, y);
+}
+
+// A device turning: the screen's sides swap and the window loses and regains focus, so the program's
+// own activation path lays everything out again.
+void HeadlessBackend::rotate() {
+    std::swap(screenW, screenH);
+    queue.push_back({WM_ACTIVATE, WA_INACTIVE, 0});
+    queue.push_back({WM_ACTIVATE, WA_ACTIVE, 0});
+}
+
+bool HeadlessBackend::writeShot(const std::string& path) const {
+    return !frame.empty() && writePng565(path, frame.data(), frameW, frameH);
+}
+
+// Digit keys for each character; '*' and '#' are a phone's star and hash keys.
+static uint32_t keyForCharacter(char c) {
+    if (c == '*') return VK_F8;
+    if (c == '#') return VK_F9;
+    return static_cast<uint32_t>(c);
+}
+
+void HeadlessBackend::typeAnswer(const ScriptCommand& command) {
+    const ProblemQuery query = registeredProblemQuery();
+    PosedProblem problem;
+    if (!query || !query(problem)) {
+        std::fprintf(stderr, "vortellanox: script line %d: answer: no problem is posed\n", command.line);
+        status = 2;
+        return;
+    }
+    if (echo)
+        std::printf("problem %d %c %d = %d at %u\n", problem.first, problem.op, problem.second, problem.result, now);
+    for (char c : std::to_string(problem.result)) pushKey(keyForCharacter(c));
+}
+
+void HeadlessBackend::runCommand(const ScriptCommand& command) {
+    switch (command.kind) {
+        case ScriptCommand::Key:
+            pushKey(static_cast<uint32_t>(command.x));
+            break;
+        case ScriptCommand::Type:
+            for (char c : command.text) pushKey(keyForCharacter(c));
+            break;
+        case ScriptCommand::Tap:
+            pushTap(command.x, command.y);
+            break;
+        case ScriptCommand::Press:
+            enqueuePress(WM_LBUTTONDOWN, command.x, command.y);
+            break;
+        case ScriptCommand::Release:
+            enqueuePress(WM_LBUTTONUP, command.x, command.y);
+            break;
+        case ScriptCommand::Move:
+            enqueuePress(WM_MOUSEMOVE, command.x, command.y);
+            break;
+        case ScriptCommand::Rotate:
+            rotate();
+            break;
+        case ScriptCommand::Deactivate:
+            queue.push_back({WM_ACTIVATE, WA_INACTIVE, 0});
+            break;
+        case ScriptCommand::Activate:
+            queue.push_back({WM_ACTIVATE, WA_ACTIVE, 0});
+            break;
+        case ScriptCommand::Shot:
+            if (!writeShot(command.text)) {
+                std::fprintf(stderr, "vortellanox: script line %d: cannot write %s\n", command.line,
+                             command.text.c_str());
+                status = 2;
+            }
+            break;
+        case ScriptCommand::Answer:
+            typeAnswer(command);
+            break;
+        case ScriptCommand::Close:
+            queue.push_back({WM_CLOSE, 0, 0});
+            break;
+    }
+}
+
+namespace {
+HeadlessBackend* current = nullptr;
+}
+
+HeadlessBackend* headlessBackend() { return current; }
+
+HeadlessBackend& resetHeadlessBackend(const LaunchOptions& options) {
+    auto backend = std::make_unique<HeadlessBackend>(options);
+    HeadlessBackend& made = *backend;
+    setActiveBackend(std::move(backend));
+    current = &made;
+    return made;
+}
+
+void useHeadlessBackend() { resetHeadlessBackend(); }
+
+}  // namespace platform

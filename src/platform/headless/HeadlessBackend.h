@@ -1,0 +1,122 @@
+#pragma once
+// The headless backend: no window and no audio device. A virtual millisecond clock advances only
+// when the program sleeps (or blocks waiting for input); input comes from a script or from a test;
+// presented frames are kept (and written to PNG on request); sounds that would have played are logged.
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/common/Backend.h"
+#include "platform/common/LaunchOptions.h"
+
+namespace platform {
+
+struct ScriptCommand {
+    enum Kind { Key, Type, Tap, Press, Release, Move, Rotate, Deactivate, Activate, Shot, Answer, Close };
+    Kind kind = Key;
+    uint32_t at = 0;  // virtual ms
+    int line = 0;
+    int x = 0;
+    int y = 0;
+    std::string text;  // digits for Type, file for Shot
+};
+
+// Parses a script; on failure sets error to "line N: ..." and returns false.
+bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, std::string& error);
+
+struct SoundEvent {
+    int id;
+    uint32_t at;
+};
+
+class HeadlessBackend : public Backend {
+public:
+    explicit HeadlessBackend(const LaunchOptions& options);
+
+    // --- the contract
+    WindowResult createWindow(const std::u16string& className, const std::u16string& title, int iconId,
+                              WindowProcedure procedure) override;
+    bool peekMessage(Message& message) override;
+    bool getMessage(Message& message) override;
+    void postQuitMessage(int exitCode) override;
+    bool numLockOn() override { return numLock; }
+    int screenWidth() override { return screenW; }
+    int screenHeight() override { return screenH; }
+    int workAreaTop() override { return taskBar; }
+    int windowHeight() override { return windowH; }
+    void moveWindow(int width, int height) override;
+    void present(const uint16_t* pixels, int width, int height) override;
+    uint32_t tickCount() override { return now; }
+    SystemTime systemTimeUtc() override;
+    void sleepMs(uint32_t milliseconds) override;
+    void messageBox(const std::u16string& text, const std::u16string& title) override;
+    bool openUrl(const std::u16string& address) override;
+    void playSound(int resourceId, uint32_t flags) override;
+    int finish() override;
+
+    // --- for the runner and for tests
+    void setScript(std::vector<ScriptCommand> commands);  // the run closes itself after the last command
+    void pushMessage(const Message& message) { queue.push_back(message); }
+    void pushKey(uint32_t key);  // down and up
+    void pushTap(int x, int y);  // press and release, with double-click detection
+    void rotate();               // width and height swap, then deactivate and activate
+    void setNumLock(bool on) { numLock = on; }
+    void advance(uint32_t milliseconds) { sleepMs(milliseconds); }
+    void setEcho(bool on) { echo = on; }  // print events to standard output (the runner does)
+
+    const std::vector<uint16_t>& lastFrame() const { return frame; }
+    int frameWidth() const { return frameW; }
+    int frameHeight() const { return frameH; }
+    uint64_t presentCount() const { return presents; }
+    uint64_t sleepCount() const { return sleeps; }
+    const std::vector<SoundEvent>& sounds() const { return soundLog; }
+    const std::vector<std::u16string>& openedAddresses() const { return addresses; }
+    const std::vector<std::u16string>& messageBoxes() const { return notices; }
+    bool windowCreated() const { return created; }
+    // Writes the last presented frame; false when there is none or the file cannot be written.
+    bool writeShot(const std::string& path) const;
+
+private:
+    void runDueCommands();
+    void runCommand(const ScriptCommand& command);
+    void typeAnswer(const ScriptCommand& command);
+    void enqueuePress(uint32_t message, int x, int y);
+
+    int screenW;
+    int screenH;
+    int taskBar;
+    int windowH;
+    int fixedMinute;
+    bool numLock = true;
+    bool echo = false;
+    bool created = false;
+    bool quitPosted = false;
+    int quitCode = 0;
+    int status = 0;
+    uint32_t now = 0;
+    uint32_t voiceEndsAt = 0;
+    uint64_t presents = 0;
+    uint64_t sleeps = 0;
+    std::deque<Message> queue;
+    std::vector<ScriptCommand> script;
+    size_t nextCommand = 0;
+    bool scripted = false;
+    DoubleClickDetector doubleClicks;
+    std::vector<uint16_t> frame;
+    int frameW = 0;
+    int frameH = 0;
+    std::vector<SoundEvent> soundLog;
+    std::vector<std::u16string> addresses;
+    std::vector<std::u16string> notices;
+};
+
+// The active backend as the headless one, or null when the SDL backend runs.
+HeadlessBackend* headlessBackend();
+// Makes a fresh headless backend active with these options and returns it (tests use this).
+HeadlessBackend& resetHeadlessBackend(const LaunchOptions& options = LaunchOptions{});
+
+// Writes RGB565 pixels as an 8-bit RGB PNG.
+bool writePng565(const std::string& path, const uint16_t* pixels, int width, int height);
+
+}  // namespace platform

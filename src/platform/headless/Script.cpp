@@ -1,0 +1,114 @@
+// The headless runner's script: one command a line, '#' starts a comment, times in virtual ms.
+#include <charconv>
+#include <sstream>
+
+#include "platform/headless/HeadlessBackend.h"
+
+namespace platform {
+
+namespace {
+
+bool readInt(std::istringstream& in, int lo, int hi, int& out) {
+    std::string word;
+    if (!(in >> word)) return false;
+    int value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size() || value < lo || value > hi) return false;
+    out = value;
+    return true;
+}
+
+bool atEnd(std::istringstream& in) {
+    std::string rest;
+    return !(in >> rest);
+}
+
+bool validDigits(const std::string& text) {
+    if (text.empty()) return false;
+    for (char c : text)
+        if (!((c >= '0' && c <= '9') || c == '*' || c == '#')) return false;
+    return true;
+}
+
+const std::pair<const char*, ScriptCommand::Kind> pointerCommands[] = {
+    {"tap", ScriptCommand::Tap},
+    {"press", ScriptCommand::Press},
+    {"release", ScriptCommand::Release},
+    {"move", ScriptCommand::Move},
+};
+const std::pair<const char*, ScriptCommand::Kind> bareCommands[] = {
+    {"rotate", ScriptCommand::Rotate}, {"deactivate", ScriptCommand::Deactivate}, {"activate", ScriptCommand::Activate},
+    {"answer", ScriptCommand::Answer}, {"close", ScriptCommand::Close},
+};
+
+// Parses one command; false with a reason when it is not one the runner knows.
+bool parseCommand(const std::string& verb, std::istringstream& in, ScriptCommand& command, std::string& reason) {
+    if (verb == "key") {
+        command.kind = ScriptCommand::Key;
+        if (!readInt(in, 1, 254, command.x) || !atEnd(in)) return reason = "key wants a key code 1-254", false;
+        return true;
+    }
+    if (verb == "type") {
+        command.kind = ScriptCommand::Type;
+        if (!(in >> command.text) || !validDigits(command.text) || !atEnd(in))
+            return reason = "type wants digits (and * or #)", false;
+        return true;
+    }
+    if (verb == "shot") {
+        command.kind = ScriptCommand::Shot;
+        if (!(in >> command.text) || !atEnd(in)) return reason = "shot wants one file name", false;
+        return true;
+    }
+    for (const auto& [name, kind] : pointerCommands) {
+        if (verb != name) continue;
+        command.kind = kind;
+        if (!readInt(in, -32768, 32767, command.x) || !readInt(in, -32768, 32767, command.y) || !atEnd(in))
+            return reason = verb + " wants X Y", false;
+        return true;
+    }
+    for (const auto& [name, kind] : bareCommands) {
+        if (verb != name) continue;
+        command.kind = kind;
+        if (!atEnd(in)) return reason = verb + " takes no arguments", false;
+        return true;
+    }
+    reason = "unknown command '" + verb + "'";
+    return false;
+}
+
+}  // namespace
+
+bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, std::string& error) {
+    std::istringstream lines(text);
+    std::string line;
+    uint32_t clock = 0;
+    int number = 0;
+    while (std::getline(lines, line)) {
+        ++number;
+        if (auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+        std::istringstream in(line);
+        std::string verb;
+        if (!(in >> verb)) continue;
+        std::string reason;
+        if (verb == "wait") {
+            int ms = 0;
+            if (!readInt(in, 0, 86400000, ms) || !atEnd(in)) {
+                error = "line " + std::to_string(number) + ": wait wants milliseconds";
+                return false;
+            }
+            clock += static_cast<uint32_t>(ms);
+            continue;
+        }
+        ScriptCommand command;
+        command.at = clock;
+        command.line = number;
+        if (!parseCommand(verb, in, command, reason)) {
+            error = "line " + std::to_string(number) + ": " + reason;
+            return false;
+        }
+        commands.push_back(command);
+    }
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,352 @@
+#include "platform/sdl/SdlBackend.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+extern char** environ;
+
+namespace platform {
+
+namespace {
+
+// Digits by physical position, so that every keyboard layout types them.
+uint32_t topRowDigit(SDL_Scancode code) {
+    if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9) return '1' + (code - SDL_SCANCODE_1);
+    if (code == SDL_SCANCODE_0) return '0';
+    return 0;
+}
+
+// The keypad, as the handheld's keypad: digits and operators as keypad keys (the program's own
+// NumLock translation decides what they mean); its '*' is a phone's star key.
+uint32_t keypadKey(SDL_Scancode code) {
+    if (code >= SDL_SCANCODE_KP_1 && code <= SDL_SCANCODE_KP_9) return VK_NUMPAD0 + 1 + (code - SDL_SCANCODE_KP_1);
+    switch (code) {
+        case SDL_SCANCODE_KP_0:
+            return VK_NUMPAD0;
+        case SDL_SCANCODE_KP_PLUS:
+            return VK_ADD;
+        case SDL_SCANCODE_KP_MINUS:
+            return VK_SUBTRACT;
+        case SDL_SCANCODE_KP_PERIOD:
+            return VK_DECIMAL;
+        case SDL_SCANCODE_KP_DIVIDE:
+            return VK_DIVIDE;
+        case SDL_SCANCODE_KP_MULTIPLY:
+            return VK_F8;
+        case SDL_SCANCODE_KP_ENTER:
+            return VK_RETURN;
+        default:
+            return 0;
+    }
+}
+
+uint32_t namedKey(SDL_Keycode key) {
+    switch (key) {
+        case SDLK_ESCAPE:
+            return VK_ESCAPE;
+        case SDLK_BACKSPACE:
+            return VK_BACK;
+        case SDLK_DELETE:
+            return VK_DELETE;
+        case SDLK_RETURN:
+            return VK_RETURN;
+        case SDLK_LEFT:
+            return VK_LEFT;
+        case SDLK_UP:
+            return VK_UP;
+        case SDLK_RIGHT:
+            return VK_RIGHT;
+        case SDLK_DOWN:
+            return VK_DOWN;
+        case SDLK_F8:
+            return VK_F8;
+        case SDLK_F9:
+            return VK_F9;
+        default:
+            return 0;
+    }
+}
+
+// Largest whole scale at which the client area fits the display's usable area.
+int fittingScale(int width, int height) {
+    SDL_Rect usable{0, 0, width, height};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+    int scale = 1;
+    // Leave room for the window decorations the window manager adds.
+    while ((scale + 1) * width <= usable.w && (scale + 1) * height <= usable.h - 48) ++scale;
+    return scale;
+}
+
+}  // namespace
+
+SdlBackend::SdlBackend(const LaunchOptions& options)
+    : screenW(options.screenWidth),
+      screenH(options.screenHeight),
+      taskBar(options.taskBarHeight),
+      clientW(options.screenWidth),
+      clientH(options.screenHeight - options.taskBarHeight),
+      startFullscreen(options.fullscreen) {}
+
+SdlBackend::~SdlBackend() {
+    instance.reset();
+    if (window) SDL_DestroyWindow(window);
+    if (sdlStarted) SDL_Quit();
+}
+
+WindowResult SdlBackend::createWindow(const std::u16string&, const std::u16string& title, int iconId, WindowProcedure) {
+    bool anotherRuns = false;
+    instance = SingleInstance::claim(dataRoot(), anotherRuns);
+    if (anotherRuns) return WindowResult::AnotherInstanceRaised;
+
+    // Present through the window surface, never an OpenGL renderer: on software GL that costs five
+    // times the CPU and much more memory.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return WindowResult::ClassRegistrationFailed;
+    sdlStarted = true;
+    raiseEventType = SDL_RegisterEvents(1);
+    if (instance && raiseEventType != static_cast<uint32_t>(-1)) instance->listen(raiseEventType);
+
+    if (startFullscreen) {
+        // A handheld: the simulated screen is the display itself.
+        SDL_DisplayMode mode;
+        if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+            screenW = mode.w & ~1;
+            screenH = mode.h & ~1;
+            taskBar = 0;
+            clientW = screenW;
+            clientH = screenH;
+        }
+    }
+    scale = fittingScale(clientW, clientH);
+    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    if (startFullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    const std::string utf8 = toUtf8(title);
+    window = SDL_CreateWindow(utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, clientW * scale,
+                              clientH * scale, flags);
+    if (!window) return WindowResult::CreationFailed;
+    (void)iconId;
+    setWindowIcon();
+    SDL_RaiseWindow(window);
+    return WindowResult::Created;
+}
+
+void SdlBackend::sizeWindowToScale() {
+    if (!window || (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP)) return;
+    SDL_SetWindowSize(window, clientW * scale, clientH * scale);
+}
+
+void SdlBackend::moveWindow(int width, int height) {
+    if (width == clientW && height == clientH) return;
+    clientW = width;
+    clientH = height;
+    sizeWindowToScale();
+}
+
+void SdlBackend::present(const uint16_t* pixels, int width, int height) {
+    presenter.present(window, pixels, width, height);
+}
+
+void SdlBackend::pumpEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) translate(event);
+    audio.idle();
+    std::erase_if(openers, [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; });
+}
+
+bool SdlBackend::peekMessage(Message& message) {
+    if (queueHead == queue.size()) pumpEvents();
+    if (queueHead == queue.size()) {
+        queue.clear();
+        queueHead = 0;
+        return false;
+    }
+    message = queue[queueHead++];
+    return true;
+}
+
+bool SdlBackend::getMessage(Message& message) {
+    while (!peekMessage(message)) {
+        SDL_Event event;
+        audio.idle();
+        // Asleep until the window system has something for us: an inactive game uses no CPU.
+        if (SDL_WaitEvent(&event)) translate(event);
+    }
+    return message.message != WM_QUIT;
+}
+
+void SdlBackend::postQuitMessage(int exitCode) { queue.push_back({WM_QUIT, static_cast<uint32_t>(exitCode), 0}); }
+
+void SdlBackend::translate(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
+            queue.push_back({WM_CLOSE, 0, 0});
+            break;  // window close, SIGINT, SIGTERM
+        case SDL_WINDOWEVENT:
+            translateWindowEvent(event.window);
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            translateKey(event.key);
+            break;
+        case SDL_TEXTINPUT:
+            translateText(event.text);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            translateButton(event.button);
+            break;
+        case SDL_MOUSEMOTION: {
+            int x = 0, y = 0;
+            presenter.toBuffer(window, event.motion.x, event.motion.y, x, y);
+            queue.push_back({WM_MOUSEMOVE, (event.motion.state & SDL_BUTTON_LMASK) ? 1u : 0u, makePointLParam(x, y)});
+            break;
+        }
+        default:
+            if (event.type == raiseEventType && window) {
+                SDL_RestoreWindow(window);
+                SDL_RaiseWindow(window);
+            }
+            break;
+    }
+}
+
+void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
+    switch (event.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            queue.push_back({WM_ACTIVATE, WA_ACTIVE, 0});
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            queue.push_back({WM_ACTIVATE, WA_INACTIVE, 0});
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            presenter.refresh(window);
+            queue.push_back({WM_PAINT, 0, 0});
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            presenter.refresh(window);
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            queue.push_back({WM_CLOSE, 0, 0});
+            break;
+        default:
+            break;
+    }
+}
+
+// Ctrl+R turns the device; F11 switches between the window and full screen.
+bool SdlBackend::handleShortcut(const SDL_KeyboardEvent& event) {
+    if (event.type != SDL_KEYDOWN)
+        return event.keysym.sym == SDLK_F11 || ((event.keysym.mod & KMOD_CTRL) && event.keysym.sym == SDLK_r);
+    if ((event.keysym.mod & KMOD_CTRL) && event.keysym.sym == SDLK_r) {
+        if (!event.repeat) rotate();
+        return true;
+    }
+    if (event.keysym.sym == SDLK_F11) {
+        if (!event.repeat) toggleFullscreen();
+        return true;
+    }
+    return false;
+}
+
+void SdlBackend::translateKey(const SDL_KeyboardEvent& event) {
+    if (handleShortcut(event)) return;
+    const SDL_Scancode code = event.keysym.scancode;
+    if (event.type == SDL_KEYUP) {
+        if (auto held = keysDown.find(code); held != keysDown.end()) {
+            queueKey(WM_KEYUP, held->second);
+            keysDown.erase(held);
+        }
+        return;
+    }
+    // With Shift held a top-row key means whatever it types ('*', '#', or a digit on some layouts):
+    // the text event that follows says which.
+    uint32_t key = (event.keysym.mod & KMOD_SHIFT) ? 0 : topRowDigit(code);
+    if (!key) key = keypadKey(code);
+    if (!key) key = namedKey(event.keysym.sym);
+    lastKeyDownMapped = key != 0;
+    if (!key) return;
+    keysDown[code] = key;
+    queueKey(WM_KEYDOWN, key);
+}
+
+// Typed '*' and '#' are a phone's star and hash keys on any layout; shifted digits are digits.
+void SdlBackend::translateText(const SDL_TextInputEvent& event) {
+    const bool alreadySent = lastKeyDownMapped;
+    lastKeyDownMapped = false;
+    if (alreadySent || event.text[0] == 0 || event.text[1] != 0) return;
+    const char c = event.text[0];
+    uint32_t key = 0;
+    if (c == '*') key = VK_F8;
+    if (c == '#') key = VK_F9;
+    if (c >= '0' && c <= '9') key = static_cast<uint32_t>(c);
+    if (!key) return;
+    queueKey(WM_KEYDOWN, key);
+    queueKey(WM_KEYUP, key);
+}
+
+void SdlBackend::translateButton(const SDL_MouseButtonEvent& event) {
+    int x = 0, y = 0;
+    presenter.toBuffer(window, event.x, event.y, x, y);
+    const int32_t point = makePointLParam(x, y);
+    const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+    if (event.button == SDL_BUTTON_LEFT) {
+        uint32_t message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+        if (down && doubleClicks.press(x, y, SDL_GetTicks())) message = WM_LBUTTONDBLCLK;
+        queue.push_back({message, down ? 1u : 0u, point});
+    } else if (event.button == SDL_BUTTON_RIGHT && down) {
+        queue.push_back({event.clicks == 2 ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN, 2u, point});
+    } else if (event.button == SDL_BUTTON_RIGHT) {
+        queue.push_back({WM_RBUTTONUP, 0u, point});
+    }
+}
+
+// The device turns: its sides swap, and like a device it deactivates and reactivates the window, so
+// the program's own activation path lays everything out again.
+void SdlBackend::rotate() {
+    std::swap(screenW, screenH);
+    queue.push_back({WM_ACTIVATE, WA_INACTIVE, 0});
+    queue.push_back({WM_ACTIVATE, WA_ACTIVE, 0});
+}
+
+void SdlBackend::toggleFullscreen() {
+    const bool full = SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP;
+    SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (full) sizeWindowToScale();
+    presenter.refresh(window);
+}
+
+SystemTime SdlBackend::systemTimeUtc() {
+    const std::time_t seconds = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&seconds, &utc);
+    return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec};
+}
+
+void SdlBackend::messageBox(const std::u16string& text, const std::u16string& title) {
+    const std::string utf8Text = toUtf8(text), utf8Title = toUtf8(title);
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, utf8Title.c_str(), utf8Text.c_str(), window) != 0)
+        std::fprintf(stderr, "%s: %s\n", utf8Title.c_str(), utf8Text.c_str());
+}
+
+// xdg-open with the address as its one argument, never through a shell. It may keep running as long
+// as the browser it started, so it is reaped later, from the event pump.
+bool SdlBackend::openUrl(const std::u16string& address) {
+    const std::string utf8 = toUtf8(address);
+    if (utf8.empty() || utf8[0] == '-') return false;  // never let an address pass as an option
+    char program[] = "xdg-open";
+    char* argv[] = {program, const_cast<char*>(utf8.c_str()), nullptr};
+    pid_t child = 0;
+    if (posix_spawnp(&child, program, nullptr, nullptr, argv, environ) != 0) return false;
+    openers.push_back(child);
+    return true;
+}
+
+void SdlBackend::setWindowIcon() {}
+
+}  // namespace platform
