@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 extern char** environ;
@@ -150,6 +151,23 @@ void SdlBackend::moveWindow(int width, int height) {
 
 void SdlBackend::present(const uint16_t* pixels, int width, int height) {
     presenter.present(window, pixels, width, height);
+    if (!firstFrameShown) {
+        firstFrameShown = true;
+        noteFirstFrame();
+    }
+}
+
+// For the start-up benchmark: VX_FIRST_FRAME_FILE names a file that receives the wall-clock time
+// (ns since the epoch) at which the first frame reached the window.
+void SdlBackend::noteFirstFrame() {
+    const char* path = std::getenv("VX_FIRST_FRAME_FILE");
+    if (!path || !*path) return;
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (std::FILE* file = std::fopen(path, "w")) {
+        std::fprintf(file, "%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+        std::fclose(file);
+    }
 }
 
 void SdlBackend::pumpEvents() {

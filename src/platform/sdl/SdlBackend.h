@@ -53,6 +53,7 @@ private:
     void toggleFullscreen();
     void pumpEvents();
     void setWindowIcon();
+    void noteFirstFrame();
     void sizeWindowToScale();
     void queueKey(uint32_t message, uint32_t key) { queue.push_back({message, key, 1}); }
 
@@ -64,6 +65,7 @@ private:
     bool startFullscreen;
     int scale = 1;
     bool sdlStarted = false;
+    bool firstFrameShown = false;
     SDL_Window* window = nullptr;
     std::vector<Message> queue;
     size_t queueHead = 0;
