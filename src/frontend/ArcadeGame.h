@@ -1,0 +1,151 @@
+#pragma once
+// The arcade front-end every game of this framework gets: a main menu, an options screen with the
+// credits, a high-score screen and, around the game itself, a game-over screen. It decides which
+// screen is up, routes frames and keys to the game only while the game's screen is shown, and keeps
+// the settings and the high-score table on disk between runs.
+//
+// A concrete game derives from ArcadeGame and overrides the eleven game operations; each has a
+// default that does nothing, so the front-end runs on its own too.
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "app/GameApp.h"
+#include "render/Image.h"
+#include "render/ImageRegion.h"
+#include "render/Rect.h"
+#include "support/Sound.h"
+#include "support/WString.h"
+#include "text/Font.h"
+#include "ui/Button.h"
+#include "ui/ButtonColumn.h"
+#include "ui/CheckBox.h"
+#include "ui/LinkLabel.h"
+#include "ui/OptionRow.h"
+
+class DataFile;
+
+// Which screen the front-end shows. The menu's item index equals the screen it selects.
+enum ScreenState : int32_t {
+    ScreenMainMenu = -1,
+    ScreenGame = 0,
+    ScreenOptions = 1,
+    ScreenHighScores = 2,
+    ScreenQuit = 3,  // nothing: the next frame ends the program
+};
+
+// One row of the high-score table. A score of 0 marks an empty row.
+struct HighScoreEntry {
+    WString spareText;  // stored and loaded with the row, never shown
+    WString modeText;   // the game's description of the operations played
+    WString difficultyName;
+    int32_t entryScore = 0;
+    int32_t entryLevel = 0;
+};
+
+inline constexpr int32_t HighScoreRows = 5;
+
+class ArcadeGame : public GameApp {
+public:
+    ArcadeGame();
+    // Slot 0.
+    ~ArcadeGame() override;
+
+    // GameApp's operations. The ones not named here (the empty operation, onActivate, onResize,
+    // updateAndDrawAlternate, the six pointer operations and onKeyUp) keep GameApp's behaviour.
+    Rgb backgroundColor() override;                               // slot 1
+    void onStart() override;                                      // slot 2
+    void onExit() override;                                       // slot 3
+    void updateAndDraw() override;                                // slot 4
+    bool onKeyDown(uint32_t key, const uint32_t* keys) override;  // slot 15
+
+    // The game operations, slots 17-27, in this order.
+    virtual void buildGameUi() {}
+    virtual void releaseGameResources() {}
+    virtual void gameFrame() {}
+    virtual void showGameOptions() {}
+    virtual void pauseClock() {}
+    virtual void resumeClock() {}
+    virtual int32_t difficulty() { return -1; }
+    virtual int32_t operationMask() { return -1; }
+    virtual void modeText(WString&) {}
+    virtual bool gameKeyDown(uint32_t, const uint32_t*) { return false; }
+    virtual int32_t exchangeGameSettings(DataFile&) { return 0; }
+
+    // What the game calls.
+    bool returnToMenu();
+    // The game's clock ran out: the game-over screen takes over from the game's own screens.
+    void endGame();
+    bool isPlaying() const { return screen == ScreenGame; }
+    void selectArcadeFont();
+    // Enters score and level into the table; the newest of equal scores ranks first.
+    void recordScore();
+    // The sheet (colour key the menu background) and the title picture (colour key white).
+    void loadArtwork(int32_t sheetId, int32_t titleId);
+    // The first sound is the menu's (kept, never played); the second plays at game over.
+    void loadSounds(int32_t menuSoundId, int32_t gameOverSoundId);
+
+    // The two data files: loaded during onStart, saved during onExit.
+    void loadFiles();
+    void saveFiles();
+
+    int32_t score = 0;
+    int32_t level = 0;
+    std::unique_ptr<Font> arcadeFont;
+    ButtonColumn mainMenu;
+    LinkLabel webLink;
+    Button backButton;
+    Button okButton;
+    OptionRow rankRow;
+    CheckBox soundCheckBox;
+    std::unique_ptr<Sound> menuSound;
+    std::unique_ptr<Sound> gameOverSound;
+    std::unique_ptr<Image> spriteSheet;
+    std::unique_ptr<Image> titleImage;
+    std::unique_ptr<ImageRegion> titleRegion;
+    std::unique_ptr<ImageRegion> bannerRegion;
+    std::unique_ptr<ImageRegion> stripTile;
+    std::unique_ptr<ImageRegion> cornerOrnament;
+    std::unique_ptr<ImageRegion> panelCornerTopLeft;
+    std::unique_ptr<ImageRegion> panelCornerTopRight;
+    std::unique_ptr<ImageRegion> panelCornerBottomLeft;
+    std::unique_ptr<ImageRegion> panelCornerBottomRight;
+    std::unique_ptr<ImageRegion> sideArtUpper;
+    std::unique_ptr<ImageRegion> sideArtLower;
+    int32_t screen = ScreenMainMenu;
+    std::array<HighScoreEntry, HighScoreRows + 1> highScores{};  // the last row is never used
+    bool gameOver = false;
+    int32_t versionMajor = 1;
+    int32_t versionMinor = 0;
+
+protected:
+    // Draws the screen for every state but the game and quit: artwork, panel and its content.
+    void drawFrontEndScreen();
+    void drawGameOverScreen();
+
+private:
+    bool buildFrontEnd();
+    void cutSheetRegions();
+    void takeButtonResults();
+    void takeMenuChoice();
+    void leaveGameOver();
+    bool onMainMenuKey(uint32_t key);
+
+    void drawFullLayout();
+    void drawPlainLayout();
+    void drawArtwork(int32_t stripOffset);
+    void placeWebLink(bool clickable, int32_t y);
+    void drawPanelBackground(const Rect& panel);
+    void drawPanelFrame(const Rect& panel);
+    void drawPanelContent(const Rect& panel, int32_t menuY, int32_t menuX);
+    void drawMainMenuContent(const Rect& panel, int32_t menuX, int32_t menuY);
+    void drawOptionsContent(const Rect& panel);
+    void drawHighScoresContent(const Rect& panel);
+    void drawHighScoreEntry(const HighScoreEntry& entry, const Rect& panel, int32_t top);
+
+    // Nothing is saved at exit unless the files were loaded at start-up, so a start that failed
+    // early cannot overwrite the player's table with an empty one.
+    bool filesLoaded = false;
+    int32_t titleX = 0;
+    int32_t titleY = 0;
+};
