@@ -1,0 +1,7 @@
+#include "ui/MenuButton.h"
+
+void MenuButton::draw() {
+    registerForInput();
+    if (pressed) drawBox();
+    drawCentredText();
+}
