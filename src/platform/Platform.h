@@ -147,7 +147,44 @@ void playSound(int resourceId, uint32_t flags);
 
 // ---------------------------------------------------------------------------------------------
 // Fonts (FreeType and fontconfig)
-// (declared by the text subsystem's work; see src/platform/common/Fonts.cpp)
+
+// One opened font face at one pixel size; opaque to the portable code.
+struct FontFace;
+
+// Text metrics in whole pixels at the face's pixel size.
+struct FontMetrics {
+    int height = 0;        // ascent plus descent
+    int descent = 0;       // below the baseline, positive
+    int averageWidth = 0;  // the face's average character width
+};
+
+// An anti-aliased glyph as 8-bit coverage (0 transparent, 255 solid), rows top first, pitch bytes apart.
+// left and top place its top-left corner relative to the pen on the baseline (top counts upwards).
+// The coverage is valid until the next call on the same face.
+struct GlyphBitmap {
+    int width = 0;
+    int height = 0;
+    int pitch = 0;
+    int left = 0;
+    int top = 0;
+    int advance = 0;
+    std::span<const uint8_t> coverage;
+};
+
+// Opens the best match for faceName ("Verdana" falls back to the system's match for it) at pixelHeight
+// pixels of character height (the em, not the line). Null when no usable font file exists.
+FontFace* openFont(const std::u16string& faceName, int pixelHeight);
+void closeFont(FontFace* face);  // null is allowed
+FontMetrics fontMetrics(const FontFace* face);
+// The advance width in pixels of one UTF-16 code unit, as the glyph is drawn.
+int glyphAdvance(FontFace* face, char16_t code);
+// Renders one code unit; false (and an empty bitmap) when the face has no glyph for it.
+bool rasteriseGlyph(FontFace* face, char16_t code, GlyphBitmap& glyph);
+// Makes every later openFont use this font file, whatever face is asked for (tests pin one so that
+// measured widths are the same on every machine). An empty path goes back to the system's lookup.
+void pinFontFile(const std::string& path);
+// True when some font can be opened; without one the program cannot show any text.
+bool fontsAvailable();
 
 // ---------------------------------------------------------------------------------------------
 // Files (the device's file system is a folder on the host, the data root)
