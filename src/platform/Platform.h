@@ -188,7 +188,35 @@ bool fontsAvailable();
 
 // ---------------------------------------------------------------------------------------------
 // Files (the device's file system is a folder on the host, the data root)
-// (declared by the storage subsystem's work; see src/platform/common/Files.cpp)
+//
+// Device paths use backslashes ("\My Documents\x.dat"); '/' separates too, and a drive ("C:") names
+// the one volume there is. Empty and "." names are skipped. A ".." name, a NUL or a symbolic link below
+// the root is refused as a file that cannot be opened, so no device path reaches outside the root.
+
+// The host folder that holds the device's files: --data-dir, else $XDG_DATA_HOME/vortellanox, else
+// ~/.local/share/vortellanox. It is created (for the user alone) when something is first written.
+void setDataRoot(std::string folder);  // an empty folder goes back to the default
+std::string dataRoot();
+// The device path of the program's own folder, ending in a backslash: the root itself.
+std::u16string programFolder();
+// The host path a device path maps to; empty when the path is refused.
+std::string hostPath(const std::u16string& devicePath);
+
+enum class FileAccess {
+    Read,    // "rb": a regular file that exists
+    Write,   // "wb": starts empty
+    Update,  // "rb+": starts as the file's bytes; the file must exist
+};
+// Opens a device file; null when it is refused or cannot be opened. Write and Update streams work
+// on a temporary file beside the target, which takes the target's place only when closeDeviceFile
+// succeeds, so a kill, a crash or a full disk during a save leaves the old file whole.
+std::FILE* openDeviceFile(const std::u16string& devicePath, FileAccess access);
+// Closes a stream from openDeviceFile (0 for null). A written stream is flushed, synced and renamed
+// over its target, and its folder synced: 0 on success, EOF when any step failed, and then the
+// target is left as it was.
+int closeDeviceFile(std::FILE* stream);
+// Creates one folder (mode 0700; the parent must exist). True when it exists afterwards.
+bool createDeviceFolder(const std::u16string& devicePath);
 
 // ---------------------------------------------------------------------------------------------
 // Start-up and backends

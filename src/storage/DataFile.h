@@ -1,0 +1,81 @@
+#pragma once
+// A file of typed records, one record per line, that both saves and loads: every record operation is
+// an exchange that writes the caller's variable when the file is open for writing and reads into it
+// when the file is open for reading, so a record list is described once, by one function.
+//
+// Every line ends with one line feed (0x0A), no carriage returns:
+//   integer  the value as signed decimal text ("-7", "0", "42")
+//   boolean  an integer line holding 1 or 0; read back, exactly 1 is true and anything else false
+//   string   narrowed to its low bytes and cut at the first zero byte; empty: one line "0"; otherwise
+//            a line with the byte count n, then the n bytes and a line feed
+//   section  the bytes 01 02 03 04 05 06 07 08 09 and a line feed, once at the start and once at the end
+//   header   a string (the application's name), an integer (the version) and a boolean 1
+// A file may be kept on disk with every byte inverted (255 - b), which keeps its text from being read
+// or edited directly.
+//
+// Reading never fails loudly: a record that cannot be read (end of file, the end of a section met
+// early) leaves the caller's variable as it was, normally its default.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "support/WString.h"
+
+// How a file's bytes lie on disk: as the records are, or every byte inverted.
+enum class DiskForm { Plain, Inverted };
+
+class DataFile {
+public:
+    DataFile() = default;
+    ~DataFile() { close(); }
+    DataFile(const DataFile&) = delete;
+    DataFile& operator=(const DataFile&) = delete;
+
+    // Creates or truncates path. The file on disk is replaced only when close succeeds.
+    bool openForWrite(const WString& path, DiskForm form = DiskForm::Plain);
+    // False when path does not exist or cannot be read.
+    bool openForRead(const WString& path, DiskForm form = DiskForm::Plain);
+    // Mode 0 opens for writing and writes the header from name and version; mode 1 opens for reading
+    // and reads the header into name and version (its flag is read and dropped). Any other mode opens
+    // nothing. True when the file opened; the header is not checked.
+    bool openWithHeader(const WString& path, WString& name, int32_t& version, int mode,
+                        DiskForm form = DiskForm::Plain);
+    // Opens an existing file for update and inverts all its bytes (see invertFile); close it with close.
+    // The inversion takes the file's place on disk only when close succeeds.
+    bool openAndInvert(const WString& path);
+    // Closes the file: 0, or nonzero when written data could not be stored (the old file then stays).
+    int close();
+
+    // The open file's byte length; the file is left rewound. 0xFFFFFFFF with nothing open.
+    uint32_t fileLength();
+
+    // A section lets a reader that expects more records than the file holds stop at the section's end
+    // with its defaults in place and carry on in step after it. Reading, both answer whether they
+    // consumed a marker line.
+    bool beginSection();
+    bool endSection();
+
+    void exchangeInt(int32_t& value);
+    void exchangeBool(uint8_t& flag);
+    void exchangeString(WString& text);
+
+    // Replaces every byte b of the open file by 255 - b and rewinds; twice gives the bytes back.
+    void invertFile();
+
+private:
+    bool open(const WString& path, std::u16string_view mode, uint8_t forWriting, DiskForm form);
+    bool readLine(size_t bufferSize, std::string& line);
+    bool readIntegerLine(int32_t& value);
+    bool endsSectionEarly(const std::string& line);
+    void write(std::string_view bytes);
+    void writeInteger(int64_t value);
+    void writeMarker();
+
+    uint8_t writing = 0;
+    std::FILE* file = nullptr;
+    uint32_t length = 0;
+    uint8_t inSection = 0;
+    uint8_t sectionEnded = 0;  // a read met the end marker: records do nothing until endSection
+    DiskForm diskForm = DiskForm::Plain;
+};

@@ -1,0 +1,181 @@
+// The record layer: how each record kind is encoded, how reads fail, sections, the header, inversion.
+#include <sys/stat.h>
+
+#include "StorageFixture.h"
+#include "storage/DataFile.h"
+
+namespace {
+
+using DataFileTest = StorageTest;
+const WString settingsPath = u"settings.dat";
+const std::string marker = "\x01\x02\x03\x04\x05\x06\x07\x08\x09\n";
+
+TEST_F(DataFileTest, EachRecordKindHasItsExactBytesAndReadsBack) {
+    DataFile data;
+    int32_t minusSeven = -7;
+    uint8_t yes = 1, no = 0;
+    WString abc = u"abc", empty, wide = u"\u0141x", cut = u"a\u0100b", broken = u"a\nb";
+    ASSERT_TRUE(data.openForWrite(settingsPath));
+    data.exchangeInt(minusSeven);
+    data.exchangeBool(yes);
+    data.exchangeBool(no);
+    data.exchangeString(abc);
+    data.exchangeString(empty);
+    data.exchangeString(wide);    // stored by its low bytes
+    data.exchangeString(cut);     // U+0100 has a zero low byte, which ends the stored string
+    data.exchangeString(broken);  // its line feed splits the record on reading
+    ASSERT_EQ(data.close(), 0);
+    EXPECT_EQ(bytesOf("settings.dat"), "-7\n1\n0\n3\nabc\n0\n2\nAx\n1\na\n3\na\nb\n");
+
+    putBytes("settings.dat", bytesOf("settings.dat") + "2\n");
+    ASSERT_TRUE(data.openForRead(settingsPath));
+    int32_t number = 0, tail = -1, missing = 42;
+    uint8_t one = 0, zero = 1, two = 1, unread = 1;
+    WString texts[5] = {u"x", u"x", u"x", u"x", u"x"}, unreadText = u"default";
+    data.exchangeInt(number);
+    data.exchangeBool(one);
+    data.exchangeBool(zero);
+    for (WString& text : texts) data.exchangeString(text);
+    data.exchangeInt(tail);
+    data.exchangeBool(two);
+    data.exchangeInt(missing);  // past the end: every kind keeps its value
+    data.exchangeBool(unread);
+    data.exchangeString(unreadText);
+    EXPECT_EQ(number, -7);
+    EXPECT_EQ(one, 1);
+    EXPECT_EQ(zero, 0);
+    EXPECT_EQ(texts[0], u"abc");
+    EXPECT_EQ(texts[1], u"");
+    EXPECT_EQ(texts[2], u"Ax");
+    EXPECT_EQ(texts[3], u"a");
+    EXPECT_EQ(texts[4], u"a\n");
+    EXPECT_EQ(tail, 0) << "the rest of the broken text reads as a record of its own";
+    EXPECT_EQ(two, 0) << "only exactly 1 is true";
+    EXPECT_EQ(missing, 42);
+    EXPECT_EQ(unread, 1);
+    EXPECT_EQ(unreadText, u"default");
+}
+
+TEST_F(DataFileTest, ASectionEndedEarlyKeepsDefaultsAndReadingResumesAfterIt) {
+    putBytes("settings.dat", marker + "1\n2\n" + marker + "99\n5\nafter\n" + marker + "8\n" + marker + "3\n");
+    DataFile data;
+    ASSERT_TRUE(data.openForRead(settingsPath));
+    int32_t one = 0, two = 0, three = 77, after = 0, last = 0;
+    WString inside = u"kept", text, early = u"kept";
+    EXPECT_TRUE(data.beginSection());
+    data.exchangeInt(one);
+    data.exchangeInt(two);
+    data.exchangeInt(three);      // meets the end marker
+    data.exchangeString(inside);  // does nothing until endSection
+    EXPECT_FALSE(data.endSection()) << "the marker was consumed by the read that met it";
+    data.exchangeInt(after);
+    data.exchangeString(text);
+    data.beginSection();
+    data.exchangeString(early);  // the marker where a string's text should be
+    data.endSection();
+    data.exchangeInt(last);
+    EXPECT_EQ(std::make_tuple(one, two, three, inside, after, text), std::make_tuple(1, 2, 77, u"kept", 99, u"after"));
+    EXPECT_EQ(early, u"kept");
+    EXPECT_EQ(last, 3);
+}
+
+TEST_F(DataFileTest, HeaderRoundTripAndTheInvertedForm) {
+    DataFile data;
+    WString name = u"Vortellanox";
+    int32_t version = 100;
+    ASSERT_TRUE(data.openWithHeader(settingsPath, name, version, 0));
+    EXPECT_EQ(data.close(), 0);
+    EXPECT_EQ(bytesOf("settings.dat"), "11\nVortellanox\n100\n1\n");
+    ASSERT_TRUE(data.openWithHeader(u"inverted.dat", name, version, 0, DiskForm::Inverted));
+    EXPECT_EQ(data.close(), 0);
+    EXPECT_EQ(bytesOf("inverted.dat"), invertedBytes("11\nVortellanox\n100\n1\n"));
+
+    for (auto [path, form] :
+         {std::pair(settingsPath, DiskForm::Plain), std::pair(WString(u"inverted.dat"), DiskForm::Inverted)}) {
+        WString readName;
+        int32_t readVersion = 0;
+        ASSERT_TRUE(data.openWithHeader(path, readName, readVersion, 1, form));
+        data.close();
+        EXPECT_EQ(readName, u"Vortellanox");
+        EXPECT_EQ(readVersion, 100);
+    }
+    EXPECT_FALSE(data.openWithHeader(u"other.dat", name, version, 2));
+    EXPECT_FALSE(data.openWithHeader(u"other.dat", name, version, -1));
+    EXPECT_FALSE(std::filesystem::exists(host("other.dat")));
+    WString untouched = u"untouched";
+    EXPECT_FALSE(data.openWithHeader(u"missing.dat", untouched, version, 1));
+    EXPECT_EQ(untouched, u"untouched");
+}
+
+TEST_F(DataFileTest, InvertingTwiceGivesTheBytesBackAndFileLength) {
+    std::string bytes(200000, '\0');  // every byte value, and more than one chunk
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i + i / 256);
+    putBytes("big.dat", bytes);
+    putBytes("empty.dat", "");
+    DataFile data;
+    for (const std::string& expected : {invertedBytes(bytes), bytes}) {
+        ASSERT_TRUE(data.openAndInvert(u"big.dat"));
+        EXPECT_EQ(data.fileLength(), bytes.size());
+        EXPECT_EQ(data.close(), 0);
+        EXPECT_EQ(bytesOf("big.dat"), expected);
+    }
+    EXPECT_EQ(data.fileLength(), 0xFFFFFFFFu) << "nothing is open";
+    ASSERT_TRUE(data.openAndInvert(u"empty.dat"));
+    EXPECT_EQ(data.fileLength(), 0u);
+    EXPECT_EQ(data.close(), 0);
+    EXPECT_EQ(bytesOf("empty.dat"), "");
+    EXPECT_FALSE(data.openAndInvert(u"missing.dat"));
+    EXPECT_FALSE(std::filesystem::exists(host("missing.dat")));
+}
+
+// Hand-edited files: each case is read as a string record, then an integer record.
+TEST_F(DataFileTest, HostileRecordsReadAsTheFormatSays) {
+    const std::string longest(100000, 'q');
+    const struct {
+        std::string bytes;
+        WString text;
+        int32_t next;
+    } cases[] = {
+        {"2147483647\n3\n", u"", 3},  // counts out of range empty the text and read no content line
+        {"-5\n3\n", u"", 3},
+        {"100001\n3\n", u"", 3},
+        {"100000\n" + longest + "\n3\n", WString(longest.begin(), longest.end()), 3},
+        {"10\nabc\n7\n", u"abc\n", 7},  // a content line shorter than its count
+        {"3\nabcdef\n7\n", u"abc", 0},  // a longer one leaves its rest for the next record
+        {std::string("3\na\0c\n7\n", 8), u"a", 7},
+        {"3\nxyz", u"xyz", -1},  // no final line feed
+        {"3\n", u"unchanged", -1},
+        {std::string("\0"
+                     "8\n",
+                     3),
+         u"", -1},  // a zero byte before the digits: no number
+        {"0\n99999999999999999999\n", u"", INT32_MAX},
+        {"0\n-99999999999\n", u"", INT32_MIN},
+        {"0\n  +12abc\n", u"", 12},
+        {"0\n" + std::string(120, ' ') + "5\n", u"", 0},  // a line longer than the integer buffer
+    };
+    for (const auto& c : cases) {
+        putBytes("settings.dat", c.bytes);
+        DataFile data;
+        ASSERT_TRUE(data.openForRead(settingsPath));
+        WString text = u"unchanged";
+        int32_t next = -1;
+        data.exchangeString(text);
+        data.exchangeInt(next);
+        EXPECT_EQ(text, c.text) << c.bytes.substr(0, 40);
+        EXPECT_EQ(next, c.next) << c.bytes.substr(0, 40);
+    }
+}
+
+TEST_F(DataFileTest, AFolderOrANamedPipeIsNoFileToRead) {
+    std::filesystem::create_directory(host("settings.dat"));
+    ASSERT_EQ(mkfifo(host("pipe.dat").c_str(), 0600), 0);
+    DataFile data;
+    EXPECT_FALSE(data.openForRead(settingsPath));
+    EXPECT_FALSE(data.openForRead(u"pipe.dat")) << "and it must not wait for a writer";
+    EXPECT_FALSE(data.openAndInvert(settingsPath));
+    EXPECT_FALSE(data.openForWrite(settingsPath)) << "a folder is never replaced by a file";
+    EXPECT_TRUE(std::filesystem::is_directory(host("settings.dat")));
+}
+
+}  // namespace

@@ -1,0 +1,104 @@
+// Paths on the device root, the refusal of paths that leave it, folders and text bytes.
+#include <sys/stat.h>
+
+#include "StorageFixture.h"
+#include "storage/Files.h"
+
+namespace {
+
+using FilesTest = StorageTest;
+
+TEST_F(FilesTest, PathsResolveBelowTheDataRoot) {
+    const std::string top = root.string();
+    const struct {
+        WString path, resolved;
+        std::string host;
+    } cases[] = {
+        {u"settings.dat", u"\\settings.dat", "/settings.dat"},  // the program's folder is the root
+        {u"\\My Documents\\Brinmoor Arcade\\Vortellanox\\highscores.dat",
+         u"\\My Documents\\Brinmoor Arcade\\Vortellanox\\highscores.dat",
+         "/My Documents/Brinmoor Arcade/Vortellanox/highscores.dat"},
+        {u"C:\\x\\y.dat", u"C:\\x\\y.dat", "/x/y.dat"},  // the drive is the one volume there is
+        {u"\\abc", u"\\abc", "/abc"},
+        {u"\\ab", u"\\\\ab", "/ab"},  // under four characters even a leading backslash is relative
+        {u"a/.\\b.dat", u"\\a/.\\b.dat", "/a/b.dat"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(resolvePath(c.path), c.resolved);
+        EXPECT_EQ(platform::hostPath(resolvePath(c.path)), top + c.host);
+    }
+    std::FILE* file = openFile(u"\\ab", u"wb");
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(closeFile(file), 0);
+    EXPECT_TRUE(std::filesystem::is_regular_file(host("ab")));
+}
+
+TEST_F(FilesTest, NoPathLeavesTheRoot) {
+    const std::string escapee = root.filename().string() + "-escape.dat";
+    const WString name = widenAscii(escapee.c_str());
+    std::filesystem::create_directory(host("a"));
+    for (const WString& path : {u"\\..\\" + name, u"..\\" + name, u"\\a\\..\\..\\" + name, u"x/../../" + name,
+                                u"C:\\..\\" + name, WString(u"\\a\0b.dat", 8)}) {
+        EXPECT_EQ(platform::hostPath(resolvePath(path)), "");
+        EXPECT_EQ(openFile(path, u"wb"), nullptr);
+        EXPECT_FALSE(createFolder(path));
+    }
+    EXPECT_FALSE(std::filesystem::exists(root.parent_path() / escapee));
+
+    // Nor through a link that someone left below the root.
+    const std::filesystem::path elsewhere = root.string() + "-elsewhere";
+    std::filesystem::create_directory(elsewhere);
+    std::ofstream(elsewhere / "secret.dat") << "1\n";
+    std::filesystem::create_directory_symlink(elsewhere, host("linked"));
+    std::filesystem::create_symlink(elsewhere / "secret.dat", host("secret.dat"));
+    EXPECT_EQ(openFile(u"\\linked\\new.dat", u"wb"), nullptr);
+    EXPECT_EQ(openFile(u"secret.dat", u"rb"), nullptr);
+    EXPECT_EQ(openFile(u"secret.dat", u"rb+"), nullptr);
+    EXPECT_FALSE(createFolder(u"\\linked\\sub"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(elsewhere), {}), 1);
+    std::filesystem::remove_all(elsewhere);
+}
+
+TEST_F(FilesTest, FoldersAreMadeParentFirstForTheUserAlone) {
+    EXPECT_FALSE(createFolder(u"\\My Documents\\Brinmoor Arcade")) << "its parent does not exist yet";
+    EXPECT_TRUE(createFolder(u"\\My Documents"));
+    EXPECT_TRUE(createFolder(u"\\My Documents\\Brinmoor Arcade"));
+    std::ofstream(host("My Documents/Brinmoor Arcade/keep.dat")) << "kept";
+    EXPECT_TRUE(createFolder(u"\\My Documents\\Brinmoor Arcade")) << "an existing folder is fine";
+    EXPECT_EQ(bytesOf("My Documents/Brinmoor Arcade/keep.dat"), "kept");
+    struct stat info {};
+    ASSERT_EQ(stat(host("My Documents/Brinmoor Arcade").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_FALSE(createFolder(u"\\My Documents\\Brinmoor Arcade\\keep.dat")) << "a file is no folder";
+
+    // A data root that does not exist yet is made by the first write, not by a read.
+    const std::filesystem::path nested = root / "deeper" / "vortellanox";
+    platform::setDataRoot(nested.string());
+    EXPECT_EQ(platform::dataRoot(), nested.string());
+    EXPECT_EQ(openFile(u"settings.dat", u"rb"), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(root / "deeper"));
+    EXPECT_EQ(closeFile(openFile(u"settings.dat", u"wb")), 0);
+    EXPECT_TRUE(std::filesystem::is_regular_file(nested / "settings.dat"));
+    ASSERT_EQ(stat(nested.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+}
+
+TEST(DataRoot, DefaultsToTheUsersDataFolder) {
+    platform::setDataRoot("");
+    const char* saved = std::getenv("XDG_DATA_HOME");
+    const std::string previous = saved ? saved : "";
+    setenv("XDG_DATA_HOME", "/srv/data", 1);
+    EXPECT_EQ(platform::dataRoot(), "/srv/data/vortellanox");
+    setenv("XDG_DATA_HOME", "relative/ignored", 1);
+    EXPECT_TRUE(platform::dataRoot().ends_with("/.local/share/vortellanox")) << platform::dataRoot();
+    saved ? setenv("XDG_DATA_HOME", previous.c_str(), 1) : unsetenv("XDG_DATA_HOME");
+}
+
+TEST(TextBytes, NarrowAndWiden) {
+    EXPECT_EQ(narrow(u"a\u0100b"), "a");
+    EXPECT_EQ(narrow(u"\u0141\u00E9"), "A\xE9");
+    EXPECT_EQ(widen("\xE9"), u"\u00E9");
+    EXPECT_EQ(widen(std::string_view("ab\0c", 4)), u"ab");
+}
+
+}  // namespace

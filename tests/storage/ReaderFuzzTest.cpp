@@ -1,0 +1,167 @@
+// A deterministic mutation fuzzer for the reading side. Files shaped like the game's two data files,
+// damaged in many ways, and random bytes go through every way of opening and every record read.
+// Nothing may crash or read out of bounds (the tests run under AddressSanitizer), and what comes
+// back must be something a record can hold; undamaged files must read back exactly.
+#include <unistd.h>
+
+#include <random>
+
+#include "StorageFixture.h"
+#include "storage/DataFile.h"
+
+namespace {
+
+// The records of both data files in one list: a header, a section, loose records and table rows.
+struct Sample {
+    WString name = u"default";
+    int32_t version = -1;
+    uint8_t flags[4] = {7, 7, 7, 7};
+    int32_t difficulty = -1;
+    uint8_t sound = 7;
+    struct Row {
+        WString spare = u"default", difficulty = u"default", mode = u"default";
+        int32_t score = -1, level = -1;
+        bool operator==(const Row&) const = default;
+    } rows[5];
+    bool operator==(const Sample&) const = default;
+
+    // Opens path in mode 0 (writes) or 1 (reads) and exchanges every record.
+    bool exchange(DataFile& data, int mode, DiskForm form) {
+        if (!data.openWithHeader(u"fuzz.dat", name, version, mode, form)) return false;
+        data.beginSection();
+        for (uint8_t& flag : flags) data.exchangeBool(flag);
+        data.exchangeInt(difficulty);
+        data.endSection();
+        data.exchangeBool(sound);
+        for (Row& row : rows) {
+            data.exchangeString(row.spare);
+            data.exchangeString(row.difficulty);
+            data.exchangeString(row.mode);
+            data.exchangeInt(row.score);
+            data.exchangeInt(row.level);
+        }
+        return true;
+    }
+
+    // What any read may give: flags 0 or 1, texts of bytes 1..255 within the longest record; or defaults.
+    bool sane() const {
+        auto saneText = [](const WString& text) {
+            return text.size() <= 100000 &&
+                   std::all_of(text.begin(), text.end(), [](char16_t u) { return u >= 1 && u <= 255; });
+        };
+        bool ok = saneText(name) && (sound <= 1 || sound == 7);
+        for (const uint8_t flag : flags) ok = ok && (flag <= 1 || flag == 7);
+        for (const Row& row : rows) ok = ok && saneText(row.spare) && saneText(row.difficulty) && saneText(row.mode);
+        return ok;
+    }
+};
+
+WString randomText(std::mt19937& chance) {
+    WString text(chance() % 3 == 0 ? 0 : chance() % 60, u'a');
+    for (char16_t& unit : text) unit = static_cast<char16_t>(u' ' + chance() % 200);  // no line feed, no zero
+    return text;
+}
+
+Sample randomSample(std::mt19937& chance) {
+    Sample sample;
+    sample.name = randomText(chance);
+    sample.version = static_cast<int32_t>(chance());
+    for (uint8_t& flag : sample.flags) flag = chance() % 2;
+    sample.difficulty = static_cast<int32_t>(chance()) >> (chance() % 32);
+    sample.sound = chance() % 2;
+    for (Sample::Row& row : sample.rows) {
+        row = {randomText(chance), randomText(chance), randomText(chance), static_cast<int32_t>(chance()),
+               -static_cast<int32_t>(chance() % 100)};
+    }
+    return sample;
+}
+
+// One damage done to a file's bytes.
+std::string mutate(std::string bytes, std::mt19937& chance) {
+    static const std::string pieces[] = {"\n",       std::string(1, '\0'),   "\x01\x02\x03\x04\x05\x06\x07\x08\x09\n",
+                                         "-",        "99999999999999999999", "100000\n",
+                                         "100001\n", "-2147483648\n",        std::string(150, '7'),
+                                         "\xF5",     "\x01\x02\x03"};
+    const size_t at = chance() % (bytes.size() + 1);
+    switch (chance() % 6) {
+        case 0:  // a byte changed
+            if (at < bytes.size()) bytes[at] = chance() % 2 ? static_cast<char>(chance()) : bytes[at] ^ 1;
+            break;
+        case 1:  // a meaningful piece put in
+            bytes.insert(at, pieces[chance() % std::size(pieces)]);
+            break;
+        case 2:  // cut short
+            bytes.resize(at);
+            break;
+        case 3:  // a stretch removed
+            bytes.erase(at, chance() % 64);
+            break;
+        case 4:  // a stretch repeated
+            bytes.insert(chance() % (bytes.size() + 1), bytes.substr(at, chance() % 64));
+            break;
+        default:  // all inverted, as a file read in the wrong form
+            bytes = invertedBytes(bytes);
+    }
+    return bytes;
+}
+
+std::string randomBytes(std::mt19937& chance) {
+    static constexpr std::string_view textBytes = "0123456789-\n\x01\x02\x03\x04\x05\x06\x07\x08\x09 a";
+    std::string bytes(chance() % 300, '\0');
+    const bool textLike = chance() % 2 == 0;
+    for (char& byte : bytes) byte = textLike ? textBytes[chance() % textBytes.size()] : static_cast<char>(chance());
+    return bytes;
+}
+
+class ReaderFuzzTest : public StorageTest {
+protected:
+    // Thousands of saves: a memory file system keeps their syncs from costing a disk's time.
+    std::filesystem::path parentFolder() const override {
+        return access("/dev/shm", W_OK) == 0 ? "/dev/shm" : StorageTest::parentFolder();
+    }
+};
+
+TEST_F(ReaderFuzzTest, DamagedAndRandomFilesNeverBreakTheReader) {
+    std::mt19937 chance(20240613);
+    std::vector<std::string> seeds;
+    for (int i = 0; i < 16; ++i) {
+        Sample written = randomSample(chance), read;
+        DataFile data;
+        ASSERT_TRUE(written.exchange(data, 0, DiskForm::Plain));
+        ASSERT_EQ(data.close(), 0);
+        seeds.push_back(bytesOf("fuzz.dat"));
+        ASSERT_TRUE(read.exchange(data, 1, DiskForm::Plain));
+        ASSERT_EQ(read, written) << "seed " << i << " reads back as written";
+    }
+    for (int input = 0; input < 20000; ++input) {
+        std::string bytes = input % 5 == 0 ? randomBytes(chance) : seeds[chance() % seeds.size()];
+        for (unsigned damage = input % 5 == 0 ? 0 : 1 + chance() % 4; damage > 0; --damage) {
+            bytes = mutate(bytes, chance);
+        }
+        putBytes("fuzz.dat", bytes);
+        for (const DiskForm form : {DiskForm::Plain, DiskForm::Inverted}) {
+            Sample read;
+            DataFile data;
+            ASSERT_TRUE(read.exchange(data, 1, form));
+            uint8_t extraFlag = 7;
+            WString extraText;
+            data.beginSection();  // records past the end, and a section with nothing expected in it
+            data.exchangeBool(extraFlag);
+            data.exchangeString(extraText);
+            data.endSection();
+            ASSERT_EQ(data.fileLength(), bytes.size());
+            ASSERT_EQ(data.close(), 0);
+            ASSERT_TRUE(read.sane() && (extraFlag <= 1 || extraFlag == 7)) << "input " << input;
+        }
+        if (input % 20 == 0) {
+            DataFile data;
+            ASSERT_TRUE(data.openAndInvert(u"fuzz.dat"));
+            ASSERT_EQ(data.close(), 0);
+            ASSERT_EQ(bytesOf("fuzz.dat"), invertedBytes(bytes));
+            Sample read;
+            ASSERT_TRUE(read.exchange(data, 1, DiskForm::Inverted));
+        }
+    }
+}
+
+}  // namespace
