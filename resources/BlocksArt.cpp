@@ -56,10 +56,13 @@ void drawBubble(Painter& painter, Vec centre, float radius, Rgba colour, char si
     painter.fill(inflate(disc, painter.atLeastPixels(2, 1)), style::ink);
     painter.fill(disc, radialGradient(centre - Vec{radius * 0.35f, radius * 0.45f}, radius * 1.7f,
                                       lighter(colour, 0.4f), colour));
-    // A glint on the bubble's upper left.
-    painter.fill(ellipse(centre - Vec{radius * 0.42f, radius * 0.5f}, radius * 0.28f, radius * 0.16f),
-                 withAlpha(style::white, 0.7f));
-    painter.fill(operatorSign(sign, centre, radius * 1.1f, painter.atLeastPixels(radius * 0.3f, 1.6f)), style::white);
+    // A glint near the bubble's upper-left rim, clear of the sign.
+    painter.fill(rotate(ellipse(centre - Vec{radius * 0.52f, radius * 0.52f}, radius * 0.24f, radius * 0.11f),
+                        centre - Vec{radius * 0.52f, radius * 0.52f}, -45),
+                 withAlpha(style::white, 0.75f));
+    painter.fill(
+        operatorSign(sign, centre, radius * (sign == 'x' ? 1.15f : 1.05f), painter.atLeastPixels(radius * 0.28f, 2)),
+        style::white);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ RgbaImage drawLogo(const LogoLayout& layout) {
     ShadedTextStyle text;
     text.letters.capHeight = 44;
     text.letters.penWidth = 0.2f;
-    text.letters.tracking = 0.05f;
+    text.letters.tracking = 0.1f;
     text.letters.slant = 0.12f;
     text.outline = painter.atLeastPixels(3, 1.5f);
     text.shadowOffset = {2.5f, 3};

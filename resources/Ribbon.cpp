@@ -1,5 +1,6 @@
 #include "Ribbon.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "ArtStyle.h"
@@ -23,7 +24,9 @@ void drawCounters(Painter& painter, float left, float right, float top, float ph
         char sign;
     };
     const Counter counters[2] = {{style::skyBlue, '+'}, {style::cherry, 'x'}};
-    const float radius = 7;
+    // As large as the period allows while the outline keeps clear of the period's ends.
+    const float outline = painter.atLeastPixels(1.5f, 1);
+    const float radius = std::min(7.5f, period / 4 - 1 - outline);
     const float y = top + (innerTop + innerBottom) / 2;
     const float first = phase + std::floor((left - phase) / period) * period;
     for (float start = first; start < right; start += period) {
@@ -31,11 +34,13 @@ void drawCounters(Painter& painter, float left, float right, float top, float ph
             const Vec centre{start + period * (0.25f + 0.5f * i), y};
             if (centre.x + radius < left || centre.x - radius > right) continue;
             const Shape disc = circle(centre, radius);
-            painter.fill(inflate(disc, painter.atLeastPixels(1.5f, 1)), style::ink);
+            painter.fill(inflate(disc, outline), style::ink);
             painter.fill(disc, radialGradient(centre - Vec{3, 4}, radius * 1.6f, lighter(counters[i].colour, 0.35f),
                                               counters[i].colour));
-            painter.fill(operatorSign(counters[i].sign, centre, radius * 1.2f, painter.atLeastPixels(3, 1.5f)),
-                         style::white);
+            const char sign = counters[i].sign;
+            painter.fill(
+                operatorSign(sign, centre, radius * (sign == 'x' ? 1.4f : 1.25f), painter.atLeastPixels(2.6f, 1.5f)),
+                style::white);
         }
     }
 }

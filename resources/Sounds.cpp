@@ -50,7 +50,7 @@ std::vector<int16_t> wrongBuzz(int rate) {
                    .vibratoRate = 11,
                    .vibratoDepth = 0.02f,
                    .partials = {{1, 1, 1}, {2, 0.35f, 2}, {3, 0.3f, 3}, {4, 0.12f, 4}, {5, 0.1f, 5}}});
-    return track.finish(0.42f, 0.004f, 0.03f);
+    return track.finish(0.34f, 0.004f, 0.03f);
 }
 
 // A quick upward blip.
@@ -104,7 +104,7 @@ std::vector<int16_t> gameOverPhrase(int rate) {
                    .vibratoRate = 5.5f,
                    .vibratoDepth = 0.012f,
                    .partials = hollow(1.2f)});
-    return track.finish(0.45f, 0.003f, 0.05f);
+    return track.finish(0.4f, 0.003f, 0.05f);
 }
 
 // A dry wooden tick, a few hundredths of a second long.
@@ -113,11 +113,11 @@ std::vector<int16_t> clockTick(int rate) {
     track.addNote({.start = 0,
                    .length = 0.045f,
                    .frequency = 1850,
-                   .attack = 0.0008f,
+                   .attack = 0.0015f,
                    .release = 0.02f,
                    .partials = {{1, 1, 110}, {2.76f, 0.45f, 160}}});
     track.addNoise(0, 0.012f, 0.5f, 3500, 300, 0x7105u);
-    return track.finish(0.3f, 0.0008f, 0.008f);
+    return track.finish(0.3f, 0.0015f, 0.008f);
 }
 
 // Ta-ta-ta-taaa: three quick calls and a held major chord for the challenge problem.

@@ -4,12 +4,12 @@
 // arrive before the next frame are matched against that list (see HitList.h). Widgets never call
 // their owners: they set latches that the owner polls, so a tap is seen one frame later:
 //
-//   moment                       pressed  downLatch  clickLatch  owner, after drawing
-//   frame N draws the button        0         0          0       takeDownLatch() -> false
-//   stylus press inside             1         1          0       (no frame runs)
-//   frame N+1                       1         1 -> 0     0       drawn held; takeDownLatch() -> true
-//   stylus release inside          0         0          1       (no frame runs)
-//   frame N+2                       0         0          1 -> 0  drawn at rest; takeClickLatch() -> true
+//   moment                     pressed  downLatch  clickLatch  owner, after drawing
+//   frame N draws the button   0        0          0           takeDownLatch() -> false
+//   stylus press inside        1        1          0           (no frame runs)
+//   frame N+1                  1        1 -> 0     0           drawn held; takeDownLatch() -> true
+//   stylus release inside      0        0          1           (no frame runs)
+//   frame N+2                  0        0          1 -> 0      drawn at rest; takeClickLatch() -> true
 //
 // Every kind keeps the same short skeleton: size (getWidth/getHeight), register for the pointer
 // (registerForInput at the top of draw), react (onPress/onClick set flags only), draw, and expose

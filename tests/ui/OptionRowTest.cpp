@@ -9,11 +9,13 @@ class OptionRowTest : public WidgetTest {
 protected:
     void SetUp() override {
         WidgetTest::SetUp();
-        useFont(14);
+        useFontWithAscent(13);
         for (const char16_t* label : {u"Easy (2)", u"Normal (3)", u"Hard (4)"}) row.addItem(label);
         row.setPosition(10, 20);
+        row.width = itemWidth(0) + itemWidth(1) + itemWidth(2) + 80;  // four gaps of 20
     }
-    int32_t itemsWidth() { return row.items[0].getWidth() + row.items[1].getWidth() + row.items[2].getWidth(); }
+    int32_t itemWidth(int i) { return row.items[i].getWidth(); }
+    int32_t itemX(int i) { return row.items[i].x; }
     void frame() {
         clearHitList();
         row.draw();
@@ -21,106 +23,69 @@ protected:
     OptionRow row;
 };
 
-TEST_F(OptionRowTest, FirstItemIsSelectedAndCapacityIsTen) {
-    EXPECT_EQ(row.selectedIndex(), 0);
-    EXPECT_TRUE(row.items[0].chosen);
-    EXPECT_FALSE(row.items[1].chosen);
-    for (int i = 0; i < 10; ++i) row.addItem(u"x");
-    EXPECT_EQ(row.itemCount, OptionRow::Capacity);
-    EXPECT_EQ(row.getHeight(), 13 + 6);  // ascent 13 and half of it
-    EXPECT_EQ(row.height, 19);
-}
-
 TEST_F(OptionRowTest, GapSpreadsTheItemsFramedOrNot) {
-    const int32_t w0 = row.items[0].getWidth(), w1 = row.items[1].getWidth();
-    row.width = itemsWidth() + 80;  // four gaps of 20
     frame();
-    EXPECT_EQ(row.items[0].x, 10 + 20);
-    EXPECT_EQ(row.items[1].x, 10 + 20 + w0 + 20);
-    EXPECT_EQ(row.items[2].x, 10 + 20 + w0 + 20 + w1 + 20);
-    EXPECT_EQ(row.items[2].y, 20);
+    EXPECT_EQ(itemX(0), 10 + 20);
+    EXPECT_EQ(itemX(1), 10 + 20 + itemWidth(0) + 20);
+    EXPECT_EQ(itemX(2), itemX(1) + itemWidth(1) + 20);
+    EXPECT_EQ(pixel(itemX(0) + 1, 22), stored(paletteWhite));  // only the selected one is boxed
+    EXPECT_EQ(pixel(itemX(1) + 1, 22), stored(paletteLightBlue));
+    EXPECT_EQ(hitListEntry(hitListCount() - 1), &row);  // after its items
 
     row.framed = false;
+    useTarget(240, 160);
     frame();
-    EXPECT_EQ(row.items[0].x, 10);
-    EXPECT_EQ(row.items[1].x, 10 + w0 + 20);
-    EXPECT_EQ(row.items[2].x, 10 + w0 + 20 + w1 + 20);
+    EXPECT_EQ(itemX(0), 10);
+    EXPECT_EQ(itemX(1), 10 + itemWidth(0) + 20);
+    EXPECT_EQ(itemX(2), itemX(1) + itemWidth(1) + 20);
+    EXPECT_EQ(pixel(itemX(0) + 1, 22), stored(paletteLightBlue));
+    EXPECT_EQ(pixel(itemX(1) + 1, 22), rgbFrom565(background));  // plain text
+    press(itemX(0) + 2, 22);
+    frame();
+    EXPECT_EQ(pixel(itemX(0) + 1, 22), stored(paletteLightGreen));
 
-    row.width = itemsWidth() + 61;  // 15.25 a gap, truncated
+    row.width -= 19;  // 15.25 a gap, truncated
     frame();
-    EXPECT_EQ(row.items[1].x, 10 + w0 + 15);
-    row.width = itemsWidth() - 10;  // too narrow: -2.5, truncated towards zero, items overlap
+    EXPECT_EQ(itemX(1), 10 + itemWidth(0) + 15);
+    row.width -= 71;  // too narrow: -2.5, truncated towards zero, and the items overlap
     frame();
-    EXPECT_EQ(row.items[1].x, 10 + w0 - 2);
-}
-
-TEST_F(OptionRowTest, FramedRowShowsOnlyTheSelectedChoiceInAWhiteBox) {
-    row.width = itemsWidth() + 80;
-    frame();
-    EXPECT_EQ(pixel(10, 20), stored(inkColour));  // the panel's outline
-    EXPECT_EQ(pixel(row.items[0].x, 22), stored(inkColour));
-    EXPECT_EQ(pixel(row.items[0].x + 1, 22), stored(paletteWhite));
-    EXPECT_EQ(pixel(row.items[1].x + 1, 22), stored(paletteLightBlue));  // no box: the panel shows
-    // Items register before the row, so a press meets the item first.
-    ASSERT_EQ(hitListCount(), 4);
-    EXPECT_EQ(hitListEntry(3), &row);
-}
-
-TEST_F(OptionRowTest, UnframedRowBoxesTheSelectedChoiceInThePressedColours) {
-    row.framed = false;
-    row.width = itemsWidth() + 80;
-    frame();
-    EXPECT_EQ(pixel(row.items[0].x + 1, 22), stored(paletteLightBlue));
-    EXPECT_EQ(pixel(row.items[1].x + 1, 22), rgbFrom565(background));  // plain text only
-    press(row.items[0].x + 2, 22);
-    frame();
-    EXPECT_EQ(pixel(row.items[0].x + 1, 22), stored(paletteLightGreen));
-    EXPECT_EQ(pixel(row.items[0].x, 22), stored(paletteGreen));
+    EXPECT_EQ(itemX(1), 10 + itemWidth(0) - 2);
 }
 
 TEST_F(OptionRowTest, TappingAChoiceMovesTheSelection) {
     for (bool framed : {true, false}) {
         row.framed = framed;
         row.select(0);
-        row.width = itemsWidth() + 80;
         frame();
-
-        tap(row.items[0].x + 2, 22);  // the selected one: nothing changes
+        tap(itemX(0) + 2, 22);  // already selected
         EXPECT_EQ(row.selectedIndex(), 0);
         frame();
-        tap(row.items[2].x + 2, 22);
+        tap(itemX(2) + 2, 22);
         EXPECT_EQ(row.selectedIndex(), 2);
         EXPECT_FALSE(row.items[0].chosen);
-        EXPECT_TRUE(row.items[2].chosen);
         frame();
-        tap(row.items[1].x - 5, 22);  // between two choices
+        tap(itemX(1) - 5, 22);  // between two choices
         EXPECT_EQ(row.selectedIndex(), 2);
-        frame();
-        tap(row.items[1].x + 2, 22);
-        EXPECT_EQ(row.selectedIndex(), 1);
     }
 }
 
-TEST_F(OptionRowTest, SelectIgnoresIndicesThatNameNoChoice) {
+TEST_F(OptionRowTest, FirstItemStartsSelectedAndSelectIgnoresIndicesThatNameNoChoice) {
+    EXPECT_EQ(row.selectedIndex(), 0);
+    EXPECT_TRUE(row.items[0].chosen);
+    EXPECT_EQ(row.getHeight(), 13 + 6);
     row.select(2);
-    for (int32_t damaged : {-1, 3, 9, 10, 250}) {
-        row.select(damaged);
-        EXPECT_EQ(row.selectedIndex(), 2) << damaged;
-    }
+    for (int32_t damaged : {-1, 3, 10, 250}) row.select(damaged);  // as a damaged settings file may ask
+    EXPECT_EQ(row.selectedIndex(), 2);
     EXPECT_TRUE(row.items[2].chosen);
     EXPECT_FALSE(row.items[0].chosen || row.items[1].chosen || row.items[3].chosen);
-
-    OptionRow empty;
-    empty.select(0);
-    empty.draw();
-    EXPECT_EQ(hitListCount(), 0);
-    EXPECT_TRUE(untouched());
+    for (int i = 0; i < 10; ++i) row.addItem(u"x");
+    EXPECT_EQ(row.itemCount, OptionRow::Capacity);
 }
 
 using ButtonColumnTest = WidgetTest;
 
-TEST_F(ButtonColumnTest, EntriesAreStackedAtTheAscentPlusSpacing) {
-    useFontWithAscent(12);
+TEST_F(ButtonColumnTest, EntriesStackAndReportTheirClicksLowestFirst) {
+    ASSERT_EQ(useFontWithAscent(12).ascent(), 12);
     ButtonColumn column;
     for (const char16_t* label : {u"Play (1)", u"Options (2)", u"Highscores (3)", u"Quit (0)", u"A", u"B"})
         column.addItem(label);
@@ -131,30 +96,15 @@ TEST_F(ButtonColumnTest, EntriesAreStackedAtTheAscentPlusSpacing) {
     column.width = 120;
     EXPECT_EQ(column.getHeight(), 66);
     column.draw();
-    for (int32_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(column.items[i].y, 10 + 18 * i);
-        EXPECT_EQ(column.items[i].getHeight(), 18);
-        EXPECT_EQ(column.items[i].getWidth(), 120);
-    }
-    EXPECT_EQ(hitListCount(), 4);                  // the entries, not the column
-    EXPECT_EQ(pixel(20, 10), rgbFrom565(background));  // an entry shows no box until held
-}
+    for (int32_t i = 0; i < 4; ++i) EXPECT_EQ((Rect{20, 10 + 18 * i, 140, 28 + 18 * i}), column.items[i].hitRect());
+    EXPECT_EQ(hitListCount(), 4);                      // the entries, not the column
+    EXPECT_EQ(pixel(20, 10), rgbFrom565(background));  // no box until held
 
-TEST_F(ButtonColumnTest, ClickedEntriesAreReportedLowestFirst) {
-    useFont(14);
-    ButtonColumn column;
-    for (const char16_t* label : {u"Play (1)", u"Options (2)", u"Quit (0)"}) column.addItem(label);
-    column.spacing = 7;
-    column.width = 100;
-    column.draw();
-    tap(5, column.items[2].y + 3);
-    tap(5, column.items[0].y + 3);
-
+    tap(25, 50);
+    tap(25, 15);
     int32_t index = -1;
-    ASSERT_TRUE(column.takeClicked(index));
-    EXPECT_EQ(index, 0);
-    ASSERT_TRUE(column.takeClicked(index));
-    EXPECT_EQ(index, 2);
+    EXPECT_TRUE(column.takeClicked(index) && index == 0);
+    EXPECT_TRUE(column.takeClicked(index) && index == 2);
     EXPECT_FALSE(column.takeClicked(index));
 }
 

@@ -1,0 +1,88 @@
+#include "game/KeyGrid.h"
+
+bool KeyGrid::setLayout(int32_t rowCount, int32_t columnCount) {
+    if (rowCount < 1 || columnCount < 1 || rowCount * columnCount > KeyCount) return false;
+    rows = rowCount;
+    columns = columnCount;
+    return true;
+}
+
+bool KeyGrid::firstDownKey(int32_t& index) {
+    for (int32_t i = 0; i < rows * columns; ++i) {
+        if (keys[i].takeDownLatch()) {
+            index = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool KeyGrid::firstClickedKey(int32_t& index) {
+    for (int32_t i = 0; i < rows * columns; ++i) {
+        if (keys[i].takeClickLatch()) {
+            index = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+// Sizes are stored directly: a key keeps its cell even when its label is wider.
+void placeKey(Button& k, float right, float bottom) {
+    k.width = static_cast<int32_t>(right - static_cast<float>(k.x));
+    k.height = static_cast<int32_t>(bottom - static_cast<float>(k.y));
+}
+}  // namespace
+
+bool KeyGrid::isSpanningZero(int32_t index) const { return (rows == 3 || rows == 4) && keys[index].text == u"0"; }
+
+// Cell sizes are kept in floating point so that rounding does not pile up along a row; the last
+// column takes what is left and ends on the grid's right edge. A held key is drawn last, over its
+// neighbours.
+void KeyGrid::draw() {
+    const int32_t n = rows * columns;
+    if (n == 0) return;
+    const int32_t gridWidth = getWidth();
+    const int32_t gridHeight = getHeight();
+    const float cw = static_cast<float>(gridWidth - columnGap * (columns - 1) - 2 * margin - 1) / columns;
+    const float ch = static_cast<float>(gridHeight - rowGap * (rows - 1) - 2 * margin - 1) / rows;
+    const float left = static_cast<float>(x + margin);
+    float cellX = left;
+    float cellY = static_cast<float>(y + margin);
+    float rowBottom = cellY + ch;
+    const int32_t rightEdge = x + gridWidth - 1;
+    // A zero key spanning the rows ends where the last row ends, as the last column ends on rightEdge.
+    const int32_t bottomEdge = y + gridHeight - 1;
+    int32_t held = -1;
+    bool heldIsShown = false;
+
+    int32_t i = 0;
+    while (i < n) {
+        Button& k = keys[i];
+        const bool spanning = isSpanningZero(i);
+        if (held == -1 && k.pressed) held = i;
+        k.setPosition(static_cast<int32_t>(cellX), static_cast<int32_t>(cellY));
+        float right = cellX + cw;
+        if (spanning && rows == 4) right += 2 * cw;
+        bool shown = true;
+        if (spanning && rows == 3) {
+            shown = i < columns;
+            if (shown) placeKey(k, right, static_cast<float>(bottomEdge));
+        } else {
+            placeKey(k, right, rowBottom);
+        }
+        cellX = right + columnGap;
+        if (i % columns == columns - 1) k.width = rightEdge - k.x;
+        if (i == held) heldIsShown = shown;
+        if (i != held && shown) k.draw();
+
+        i += spanning && rows == 4 ? 3 : 1;
+        if (i % columns == 0) {
+            cellX = left;
+            cellY = rowBottom;
+            rowBottom += ch + rowGap;
+        }
+    }
+    if (heldIsShown) keys[held].draw();
+}

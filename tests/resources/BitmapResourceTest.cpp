@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "BitmapView.h"
+#include "render/Colour.h"
+
+namespace {
+
+struct BitmapSpec {
+    int id;
+    int width;
+    int height;
+    art::Colour24 key;
+};
+
+const std::vector<BitmapSpec> bitmaps{{art::logoWideId, 256, 64, art::logoColourKey},
+                                      {art::logoNarrowId, 128, 32, art::logoColourKey},
+                                      {art::sheetWideId, 512, 256, art::sheetColourKey},
+                                      {art::sheetNarrowId, 256, 128, art::sheetColourKey}};
+
+const std::vector<art::SheetLayout> sheets{art::wideSheet, art::narrowSheet};
+
+bool looksLikeKey(art::Colour24 colour, art::Colour24 key) { return rgbTo565(colour) == rgbTo565(key); }
+
+}  // namespace
+
+TEST(BitmapResources, HaveTheLayoutAndSizeTheLoaderReads) {
+    for (const BitmapSpec& spec : bitmaps) {
+        SCOPED_TRACE(spec.id);
+        const BitmapView bitmap = BitmapView::find(spec.id);
+        EXPECT_EQ(bitmap.headerSize, 40);
+        EXPECT_EQ(bitmap.width, spec.width);
+        EXPECT_EQ(bitmap.height, spec.height);
+        EXPECT_EQ(bitmap.width % 4, 0);
+        EXPECT_EQ(bitmap.bitsPerPixel, 8);
+        // Header, a full 256-entry colour table, then one byte per pixel and nothing else.
+        EXPECT_EQ(bitmap.bytes.size(), 1064u + static_cast<size_t>(spec.width) * spec.height);
+    }
+}
+
+// Where the background must show, the pixels are exactly the key; and no drawn pixel takes a colour
+// that the program would mistake for the key once reduced to 16 bits (it would turn see-through).
+TEST(BitmapResources, UseTheColourKeyOnlyForTheBackground) {
+    for (const BitmapSpec& spec : bitmaps) {
+        SCOPED_TRACE(spec.id);
+        const BitmapView bitmap = BitmapView::find(spec.id);
+        ASSERT_EQ(bitmap.width, spec.width);
+        EXPECT_EQ(bitmap.colour(0, 0), spec.key);
+        int keyed = 0;
+        for (int y = 0; y < bitmap.height; ++y) {
+            for (int x = 0; x < bitmap.width; ++x) {
+                const art::Colour24 c = bitmap.colour(x, y);
+                if (c == spec.key)
+                    ++keyed;
+                else if (looksLikeKey(c, spec.key))
+                    ADD_FAILURE() << "key look-alike at " << x << "," << y;
+            }
+        }
+        const int total = bitmap.width * bitmap.height;
+        EXPECT_GT(keyed, total / 10) << "the background shows round the pictures";
+        EXPECT_LT(keyed, total * 9 / 10) << "there is a picture";
+    }
+    // The rounded outer corners of every framed picture let the background through.
+    for (const art::SheetLayout& sheet : sheets) {
+        const BitmapView bitmap = BitmapView::find(sheet.id);
+        ASSERT_EQ(bitmap.width, sheet.width);
+        for (art::Region r : {sheet.bannerRegion, sheet.cornerOrnament, sheet.sideArtLower})
+            EXPECT_EQ(bitmap.colour(r.x, r.y), art::sheetColourKey) << sheet.id << " region at " << r.x << "," << r.y;
+        EXPECT_EQ(bitmap.colour(sheet.panelCornerTopLeft.x, sheet.panelCornerTopLeft.y), art::sheetColourKey);
+        EXPECT_EQ(bitmap.colour(sheet.panelCornerBottomRight.right() - 1, sheet.panelCornerBottomRight.bottom() - 1),
+                  art::sheetColourKey);
+    }
+}
+
+TEST(BitmapResources, RegionsLieInsideTheirSheetWithoutOverlapping) {
+    for (const art::SheetLayout& sheet : sheets) {
+        const auto regions = art::allRegions(sheet);
+        for (size_t i = 0; i < regions.size(); ++i) {
+            const art::Region a = regions[i];
+            EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.width > 0 && a.height > 0 && a.right() <= sheet.width &&
+                        a.bottom() <= sheet.height)
+                << sheet.id << " region " << i;
+            for (size_t j = i + 1; j < regions.size(); ++j) {
+                const art::Region b = regions[j];
+                const bool apart = a.right() <= b.x || b.right() <= a.x || a.bottom() <= b.y || b.bottom() <= a.y;
+                EXPECT_TRUE(apart) << sheet.id << " regions " << i << " and " << j;
+            }
+        }
+    }
+}
+
+// The tile repeats without a seam, and the banner's and the ornament's ends of the ribbon continue
+// it exactly where the program lays the tiles beside them.
+TEST(BitmapResources, StripTileRepeatsAndMeetsTheBannerAndTheOrnament) {
+    for (const art::SheetLayout& sheet : sheets) {
+        SCOPED_TRACE(sheet.id);
+        const BitmapView bitmap = BitmapView::find(sheet.id);
+        ASSERT_EQ(bitmap.width, sheet.width);
+        const art::Region tile = sheet.stripTile, banner = sheet.bannerRegion, ornament = sheet.cornerOrnament;
+        std::set<art::Colour24> edgeColours;
+        for (int row = 0; row < tile.height; ++row) {
+            const art::Colour24 left = bitmap.colour(tile.x, tile.y + row);
+            EXPECT_EQ(left, bitmap.colour(tile.right() - 1, tile.y + row)) << "row " << row;
+            edgeColours.insert(left);
+            if (sheet.stripOffset + row < banner.height) {
+                EXPECT_EQ(bitmap.colour(banner.right() - 1, banner.y + sheet.stripOffset + row), left) << "row " << row;
+            }
+            if (sheet.stripOffset + row < ornament.height) {
+                EXPECT_EQ(bitmap.colour(ornament.x, ornament.y + sheet.stripOffset + row), left) << "row " << row;
+            }
+        }
+        // The edge shows the ribbon's bands, not just background.
+        EXPECT_TRUE(edgeColours.count(art::frameOuterBand) && edgeColours.count(art::frameMiddleBand));
+    }
+}
+
+// Along the edge where a corner meets the straight frame, its pixels are the straight frame's: the
+// three bands outermost first, each the band width, then the panel's white.
+TEST(BitmapResources, PanelCornersMeetTheStraightBands) {
+    for (const art::SheetLayout& sheet : sheets) {
+        SCOPED_TRACE(sheet.id);
+        const BitmapView bitmap = BitmapView::find(sheet.id);
+        ASSERT_EQ(bitmap.width, sheet.width);
+        const int size = sheet.panelCornerTopLeft.width, band = sheet.bandWidth;
+        auto expected = [&](int depth) {
+            const art::Colour24 bands[3] = {art::frameOuterBand, art::frameMiddleBand, art::frameInnerBand};
+            return depth < 3 * band ? bands[depth / band] : art::panelFill;
+        };
+        struct Edge {
+            art::Region corner;
+            bool right, bottom;
+        };
+        for (const Edge& e :
+             {Edge{sheet.panelCornerTopLeft, false, false}, Edge{sheet.panelCornerTopRight, true, false},
+              Edge{sheet.panelCornerBottomLeft, false, true}, Edge{sheet.panelCornerBottomRight, true, true}}) {
+            // The column next to the horizontal edge and the row next to the vertical edge.
+            const int innerColumn = e.right ? e.corner.x : e.corner.right() - 1;
+            const int innerRow = e.bottom ? e.corner.y : e.corner.bottom() - 1;
+            for (int depth = 0; depth < size; ++depth) {
+                const int y = e.bottom ? e.corner.bottom() - 1 - depth : e.corner.y + depth;
+                const int x = e.right ? e.corner.right() - 1 - depth : e.corner.x + depth;
+                EXPECT_EQ(bitmap.colour(innerColumn, y), expected(depth))
+                    << "corner at " << e.corner.x << " depth " << depth;
+                EXPECT_EQ(bitmap.colour(x, innerRow), expected(depth))
+                    << "corner at " << e.corner.x << " depth " << depth;
+            }
+        }
+    }
+}

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "../../resources/ArtLayout.h"
+#include "platform/Platform.h"
+#include "platform/common/Wave.h"
+
+namespace {
+
+std::vector<int> samplesOf(const platform::WaveData& wave) {
+    std::vector<int> samples;
+    for (size_t i = 0; i + 1 < wave.samples.size(); i += 2)
+        samples.push_back(static_cast<int16_t>(wave.samples[i] | wave.samples[i + 1] << 8));
+    return samples;
+}
+
+uint16_t formatTag(std::span<const uint8_t> bytes) { return static_cast<uint16_t>(bytes[20] | bytes[21] << 8); }
+
+}  // namespace
+
+TEST(SoundResources, AreMonoSixteenBitPcmAtTheirRates) {
+    for (const art::SoundFormat& format : art::soundFormats) {
+        SCOPED_TRACE(format.id);
+        const auto bytes = platform::findResource(platform::ResourceType::Wave, format.id);
+        const platform::WaveData wave = platform::parseWave(bytes);
+        ASSERT_TRUE(wave.valid());
+        EXPECT_EQ(formatTag(bytes), 1);  // PCM
+        EXPECT_EQ(wave.channels, 1);
+        EXPECT_EQ(wave.bitsPerSample, 16);
+        EXPECT_EQ(wave.sampleRate, format.sampleRate);
+        EXPECT_LT(wave.durationMs(), static_cast<uint32_t>(format.maxDurationMs));
+        EXPECT_GT(wave.durationMs(), 20u);
+    }
+    EXPECT_EQ(art::soundFormats[0].sampleRate, 22050);
+}
+
+// Each sound fades in from silence and back to it (a jump at either end is heard as a click), is
+// clearly audible, and stays well below full scale.
+TEST(SoundResources, StartAndEndSilentAndNeverClip) {
+    for (const art::SoundFormat& format : art::soundFormats) {
+        SCOPED_TRACE(format.id);
+        const std::vector<int> samples =
+            samplesOf(platform::parseWave(platform::findResource(platform::ResourceType::Wave, format.id)));
+        ASSERT_GT(samples.size(), 100u);
+        int peak = 0;
+        for (int s : samples) peak = std::max(peak, std::abs(s));
+        EXPECT_GT(peak, 32767 / 8);
+        EXPECT_LT(peak, 32767 * 7 / 10);
+        // Over the first and last quarter millisecond the signal stays near zero.
+        const size_t edge = static_cast<size_t>(format.sampleRate / 4000);
+        for (size_t i = 0; i < edge; ++i) {
+            EXPECT_LT(std::abs(samples[i]), peak / 10) << "sample " << i;
+            EXPECT_LT(std::abs(samples[samples.size() - 1 - i]), peak / 10) << "sample from the end " << i;
+        }
+        EXPECT_EQ(samples.front(), 0);
+        EXPECT_EQ(samples.back(), 0);
+    }
+}
