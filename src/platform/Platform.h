@@ -69,8 +69,7 @@ struct Message {
 
 // Pointer coordinates travel as two signed 16-bit halves of lParam: x low, y high.
 constexpr int32_t makePointLParam(int x, int y) {
-    return static_cast<int32_t>((static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16) |
-                                static_cast<uint16_t>(x));
+    return static_cast<int32_t>((static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16) | static_cast<uint16_t>(x));
 }
 constexpr int pointX(int32_t lParam) { return static_cast<int16_t>(lParam & 0xFFFF); }
 constexpr int pointY(int32_t lParam) { return static_cast<int16_t>((static_cast<uint32_t>(lParam) >> 16) & 0xFFFF); }
