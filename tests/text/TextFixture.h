@@ -1,6 +1,6 @@
 #pragma once
-// Every text test measures with the same font file, so that widths hold on every machine, and draws
-// into a small target of its own.
+// Text tests measure with one pinned font file, so that widths hold on every machine, and draw into a
+// small white target of their own.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,16 +8,12 @@
 
 #include "platform/Platform.h"
 #include "render/DrawTarget.h"
-#include "support/WString.h"
 #include "text/Font.h"
-
-inline constexpr const char* pinnedFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-inline constexpr uint16_t white565 = 0xFFFF;
 
 class TextTest : public ::testing::Test {
 protected:
     // Pinned before any fixture member opens a font.
-    TextTest() { platform::pinFontFile(pinnedFontFile); }
+    TextTest() { platform::pinFontFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"); }
     void SetUp() override { useTarget(240, 320); }
     void TearDown() override {
         resetCurrentFont();
@@ -25,19 +21,17 @@ protected:
         platform::pinFontFile("");
     }
 
-    void useTarget(int32_t width, int32_t height, uint16_t fill = white565) {
+    void useTarget(int32_t width, int32_t height, uint16_t fill = 0xFFFF) {
         pixels.assign(static_cast<size_t>(width) * height, fill);
         setDrawTarget(pixels.data(), width, height);
-        targetWidthPx = width;
+        stride = width;
     }
-    uint16_t pixel(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * targetWidthPx + x]; }
-    size_t changedPixels(uint16_t background = white565) const {
+    uint16_t pixel(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * stride + x]; }
+    size_t changedPixels(uint16_t background = 0xFFFF) const {
         return static_cast<size_t>(
             std::count_if(pixels.begin(), pixels.end(), [&](uint16_t p) { return p != background; }));
     }
 
     std::vector<uint16_t> pixels;
-    int32_t targetWidthPx = 0;
+    int32_t stride = 0;
 };
-
-inline WString text(const char* ascii) { return widenAscii(ascii); }
