@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+
+#include "Deflate.h"
 
 namespace art {
 
@@ -22,15 +25,6 @@ uint32_t crc32(const uint8_t* data, size_t size, uint32_t crc = 0) {
     return ~crc;
 }
 
-uint32_t adler32(const Bytes& data) {
-    uint32_t a = 1, b = 0;
-    for (uint8_t byte : data) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    return b << 16 | a;
-}
-
 void putChunk(Bytes& out, const char* type, const Bytes& body) {
     putBe32(out, static_cast<uint32_t>(body.size()));
     Bytes typed(type, type + 4);
@@ -39,22 +33,33 @@ void putChunk(Bytes& out, const char* type, const Bytes& body) {
     putBe32(out, crc32(typed.data(), typed.size()));
 }
 
-// A zlib stream of stored (uncompressed) deflate blocks.
-Bytes storedZlib(const Bytes& raw) {
-    Bytes out{0x78, 0x01};
-    size_t at = 0;
-    do {
-        const size_t size = std::min<size_t>(65535, raw.size() - at);
-        const bool last = at + size == raw.size();
-        out.push_back(last ? 1 : 0);
-        putLe16(out, static_cast<uint32_t>(size));
-        putLe16(out, static_cast<uint32_t>(~size & 0xFFFF));
-        out.insert(out.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
-                   raw.begin() + static_cast<std::ptrdiff_t>(at + size));
-        at += size;
-    } while (at < raw.size());
-    putBe32(out, adler32(raw));
-    return out;
+// Chooses, per row, the PNG filter whose output bytes are smallest in magnitude (the usual rule of
+// thumb for what compresses best), and writes the filter type before the row.
+void filterRow(Bytes& raw, const uint8_t* row, const uint8_t* above, size_t size) {
+    auto paeth = [](int a, int b, int c) {
+        const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+        return pa <= pb && pa <= pc ? a : (pb <= pc ? b : c);
+    };
+    Bytes best;
+    long bestCost = -1;
+    for (int type = 0; type < 5; ++type) {
+        Bytes filtered{static_cast<uint8_t>(type)};
+        long cost = 0;
+        for (size_t i = 0; i < size; ++i) {
+            const int left = i >= 4 ? row[i - 4] : 0, up = above ? above[i] : 0,
+                      upLeft = above && i >= 4 ? above[i - 4] : 0;
+            const int predicted = type == 0   ? 0
+                                  : type == 1 ? left
+                                  : type == 2 ? up
+                                  : type == 3 ? (left + up) / 2
+                                              : paeth(left, up, upLeft);
+            const uint8_t value = static_cast<uint8_t>(row[i] - predicted);
+            filtered.push_back(value);
+            cost += value < 128 ? value : 256 - value;
+        }
+        if (bestCost < 0 || cost < bestCost) bestCost = cost, best = std::move(filtered);
+    }
+    raw.insert(raw.end(), best.begin(), best.end());
 }
 
 }  // namespace
@@ -66,15 +71,14 @@ Bytes encodePng(const RgbaImage& image) {
     putBe32(header, static_cast<uint32_t>(image.height));
     header.insert(header.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA, deflate, no filter method, no interlace
     putChunk(out, "IHDR", header);
+    Bytes pixels;
+    for (const Rgba& p : image.pixels)
+        pixels.insert(pixels.end(), {toByte(p.r), toByte(p.g), toByte(p.b), toByte(p.a)});
+    const size_t stride = static_cast<size_t>(image.width) * 4;
     Bytes raw;
-    for (int y = 0; y < image.height; ++y) {
-        raw.push_back(0);  // no filter
-        for (int x = 0; x < image.width; ++x) {
-            const Rgba& p = image.at(x, y);
-            raw.insert(raw.end(), {toByte(p.r), toByte(p.g), toByte(p.b), toByte(p.a)});
-        }
-    }
-    putChunk(out, "IDAT", storedZlib(raw));
+    for (size_t y = 0; y < static_cast<size_t>(image.height); ++y)
+        filterRow(raw, pixels.data() + y * stride, y > 0 ? pixels.data() + (y - 1) * stride : nullptr, stride);
+    putChunk(out, "IDAT", zlibCompress(raw));
     putChunk(out, "IEND", {});
     return out;
 }
