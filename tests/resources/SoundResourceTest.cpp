@@ -59,3 +59,29 @@ TEST(SoundResources, StartAndEndSilentAndNeverClip) {
         EXPECT_EQ(samples.back(), 0);
     }
 }
+
+namespace {
+
+// Sign changes per second over a stretch of a sound: a rough measure of its pitch and brightness.
+double crossingsPerSecond(int id, double fromSeconds, double toSeconds) {
+    const platform::WaveData wave = platform::parseWave(platform::findResource(platform::ResourceType::Wave, id));
+    const std::vector<int> samples = samplesOf(wave);
+    const size_t first = static_cast<size_t>(fromSeconds * wave.sampleRate);
+    const size_t last = std::min(samples.size(), static_cast<size_t>(toSeconds * wave.sampleRate));
+    int crossings = 0;
+    for (size_t i = first + 1; i < last; ++i)
+        if ((samples[i - 1] < 0) != (samples[i] < 0)) ++crossings;
+    return crossings / (static_cast<double>(last - first) / wave.sampleRate);
+}
+
+}  // namespace
+
+// Each sound fits its moment: the right-answer chime is bright and the wrong-answer buzz low; the
+// start arpeggio rises, the game-over phrase falls.
+TEST(SoundResources, RiseFallAndBrightnessFitTheirEvents) {
+    EXPECT_GT(crossingsPerSecond(art::rightAnswerSoundId, 0, 0.3),
+              4 * crossingsPerSecond(art::wrongAnswerSoundId, 0, 0.3));
+    EXPECT_LT(crossingsPerSecond(art::wrongAnswerSoundId, 0, 0.3), 1000);
+    EXPECT_LT(crossingsPerSecond(art::startSoundId, 0.01, 0.08), crossingsPerSecond(art::startSoundId, 0.27, 0.4));
+    EXPECT_GT(crossingsPerSecond(art::gameOverSoundId, 0.01, 0.18), crossingsPerSecond(art::gameOverSoundId, 0.7, 1.1));
+}
