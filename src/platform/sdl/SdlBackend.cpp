@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/common/WindowIcon.h"
+
 extern char** environ;
 
 namespace platform {
@@ -365,6 +367,14 @@ bool SdlBackend::openUrl(const std::u16string& address) {
     return true;
 }
 
-void SdlBackend::setWindowIcon() {}
+// The icon's 64-pixel picture (window managers scale it to what they show).
+void SdlBackend::setWindowIcon() {
+    std::vector<uint32_t> argb;
+    if (!iconPixels(64, argb)) return;
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(argb.data(), 64, 64, 32, 64 * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!icon) return;
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+}
 
 }  // namespace platform
