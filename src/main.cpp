@@ -3,22 +3,34 @@
 #include <new>
 
 #include "app/GameApp.h"
+#include "frontend/ArcadeGame.h"
+#include "game/MathGame.h"
 #include "platform/Platform.h"
 
 namespace {
 
-// The program object until the front-end and the game take its place: a window with its background.
-class PlainApp : public GameApp {
+// The front-end on its own, with the game operations' defaults: menus, options, high scores and the
+// data files all work; choosing Play shows an empty game screen.
+class ArcadeShell : public ArcadeGame {
 public:
-    PlainApp() {
+    ArcadeShell() {
         name = u"Vortellanox";
         iconId = 118;
+    }
+
+    void buildGameUi() override {
+        if (isNarrowScreen()) {
+            loadArtwork(130, 120);
+        } else {
+            loadArtwork(107, 106);
+        }
+        loadSounds(111, 113);
     }
 };
 
 }  // namespace
 
-GameApp* createApplication() { return new (std::nothrow) PlainApp; }
+GameApp* createApplication() { return new (std::nothrow) MathGame; }
 
 int main(int argc, char** argv) {
     if (const int status = platform::configureFromCommandLine(argc, argv); status >= 0) return status;

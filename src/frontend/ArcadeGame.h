@@ -133,12 +133,13 @@ private:
 
     void drawFullLayout();
     void drawPlainLayout();
-    void drawArtwork(int32_t stripOffset);
-    void placeWebLink(bool clickable, int32_t y);
+    // Returns the top of the bottom strip of tiles.
+    int32_t drawArtwork();
+    // The panel's white background, the current screen's content and then the frame over both.
+    void drawPanelWithContent(const Rect& panel, int32_t menuY);
     void drawPanelBackground(const Rect& panel);
     void drawPanelFrame(const Rect& panel);
-    void drawPanelContent(const Rect& panel, int32_t menuY, int32_t menuX);
-    void drawMainMenuContent(const Rect& panel, int32_t menuX, int32_t menuY);
+    void drawMainMenuContent(const Rect& panel, int32_t menuY);
     void drawOptionsContent(const Rect& panel);
     void drawHighScoresContent(const Rect& panel);
     void drawHighScoreEntry(const HighScoreEntry& entry, const Rect& panel, int32_t top);

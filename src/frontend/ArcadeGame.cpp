@@ -1,0 +1,176 @@
+#include "frontend/ArcadeGame.h"
+
+#include "platform/Platform.h"
+
+namespace {
+
+constexpr Rgb menuBackground = 0x00FFE7DB;
+constexpr Rgb playBackground = 0x00FFFFFF;
+constexpr int32_t sheetColourKey = 0x00FFE7DB;
+constexpr int32_t titleColourKey = 0x00FFFFFF;
+
+constexpr uint32_t digitKey(int32_t digit) { return static_cast<uint32_t>('0' + digit); }
+
+}  // namespace
+
+ArcadeGame::ArcadeGame() { distinguishDoubleClick = false; }
+
+ArcadeGame::~ArcadeGame() = default;
+
+Rgb ArcadeGame::backgroundColor() { return screen == ScreenGame ? playBackground : menuBackground; }
+
+void ArcadeGame::onStart() {
+    buildGameUi();
+    if (!buildFrontEnd()) {
+        // Without a font no screen can say anything; tell the player instead of showing blank frames.
+        platform::messageBox(u"No usable font was found.", u"ERROR");
+        requestQuit();
+        return;
+    }
+    loadFiles();
+    filesLoaded = true;
+}
+
+void ArcadeGame::onExit() {
+    if (filesLoaded) saveFiles();
+    releaseGameResources();
+    arcadeFont.reset();
+    menuSound.reset();
+    gameOverSound.reset();
+    // The regions view the images, so they go first.
+    for (auto* region :
+         {&titleRegion, &bannerRegion, &stripTile, &cornerOrnament, &panelCornerTopLeft, &panelCornerTopRight,
+          &panelCornerBottomLeft, &panelCornerBottomRight, &sideArtUpper, &sideArtLower}) {
+        region->reset();
+    }
+    spriteSheet.reset();
+    titleImage.reset();
+}
+
+void ArcadeGame::updateAndDraw() {
+    continuousFrames = true;
+    selectArcadeFont();
+    backButton.setWidth(6 * currentAscent());
+    takeButtonResults();
+    switch (screen) {
+        case ScreenGame:
+            if (gameOver) {
+                drawGameOverScreen();
+            } else {
+                gameFrame();
+            }
+            break;
+        case ScreenQuit:
+            requestQuit();
+            break;
+        default:
+            drawFrontEndScreen();
+            break;
+    }
+    takeMenuChoice();
+}
+
+// Taps land between frames; their latches are read here, one frame after the widgets were drawn.
+void ArcadeGame::takeButtonResults() {
+    if (screen == ScreenOptions || screen == ScreenHighScores) {
+        if (backButton.takeClickLatch()) screen = ScreenMainMenu;
+    } else if (gameOver && okButton.takeClickLatch()) {
+        leaveGameOver();
+    }
+}
+
+void ArcadeGame::takeMenuChoice() {
+    int32_t chosen = 0;
+    if (!mainMenu.takeClicked(chosen)) return;
+    screen = chosen;
+    if (screen == ScreenGame) showGameOptions();
+}
+
+// The one way out of the game-over screen, by tap or by key: the result is recorded exactly once.
+void ArcadeGame::leaveGameOver() {
+    screen = ScreenGame;
+    gameOver = false;
+    // A tap on OK that arrived together with the key must not dismiss the next game-over screen.
+    okButton.takeClickLatch();
+    recordScore();
+    showGameOptions();
+}
+
+bool ArcadeGame::onKeyDown(uint32_t key, const uint32_t* keys) {
+    switch (screen) {
+        case ScreenMainMenu:
+            return onMainMenuKey(key);
+        case ScreenOptions:
+            if (key == digitKey(1)) {
+                soundCheckBox.toggle();
+                return true;
+            }
+            break;
+        case ScreenHighScores:
+            if (key >= digitKey(1) && key <= digitKey(HighScoreRows)) {
+                rankRow.select(static_cast<int32_t>(key - digitKey(1)));
+                return true;
+            }
+            break;
+        case ScreenGame:
+            if (gameOver) {
+                leaveGameOver();
+                return true;
+            }
+            return gameKeyDown(key, keys);
+        default:
+            return false;
+    }
+    if (key == digitKey(0)) {
+        screen = ScreenMainMenu;
+        // A tap on Back that arrived together with the key must not close the screen next time.
+        backButton.takeClickLatch();
+        return true;
+    }
+    return gameKeyDown(key, keys);
+}
+
+bool ArcadeGame::onMainMenuKey(uint32_t key) {
+    if (key == platform::VK_ESCAPE || key == digitKey(0)) {
+        screen = ScreenQuit;
+    } else if (key == digitKey(1)) {
+        screen = ScreenGame;
+        showGameOptions();
+    } else if (key == digitKey(2)) {
+        screen = ScreenOptions;
+    } else if (key == digitKey(3)) {
+        screen = ScreenHighScores;
+    } else if (key == digitKey(4)) {
+        // Opening the maker's page hands the device to the browser, so the game steps aside.
+        webLink.openLink();
+        requestQuit();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool ArcadeGame::returnToMenu() {
+    screen = ScreenMainMenu;
+    return true;
+}
+
+void ArcadeGame::endGame() {
+    gameOver = true;
+    if (gameOverSound) gameOverSound->playSound();
+}
+
+void ArcadeGame::selectArcadeFont() { setCurrentFont(arcadeFont.get()); }
+
+void ArcadeGame::loadArtwork(int32_t sheetId, int32_t titleId) {
+    spriteSheet = std::make_unique<Image>(sheetId, sheetColourKey);
+    titleImage = std::make_unique<Image>(titleId, titleColourKey);
+    titleRegion = std::make_unique<ImageRegion>(*titleImage, 0, 0, titleImage->width(), titleImage->height());
+}
+
+void ArcadeGame::loadSounds(int32_t menuSoundId, int32_t gameOverSoundId) {
+    menuSound = std::make_unique<Sound>();
+    menuSound->makeResourceSound(menuSoundId);
+    gameOverSound = std::make_unique<Sound>();
+    gameOverSound->makeResourceSound(gameOverSoundId);
+}

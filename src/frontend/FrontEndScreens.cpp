@@ -1,0 +1,259 @@
+// The front-end's widgets and artwork, and the screens drawn around the white panel: the main menu
+// and the options screen with the credits. Two layouts: a full one with artwork, and a plain one for
+// the keypad phones' small screen, which has no room for pictures.
+#include <algorithm>
+
+#include "frontend/ArcadeGame.h"
+#include "render/Primitives.h"
+#include "support/NumberText.h"
+#include "text/TextDraw.h"
+#include "ui/Palette.h"
+
+namespace {
+
+constexpr int32_t smallFontSize = 11;
+constexpr int32_t fontSize = 14;
+
+const WString makerAddress = u"https://brinmoor.example";
+const WString makerAddressShown = u"brinmoor.example";
+const WString linkSuffix = u" (4)";
+
+const WString noticeLine = u"(c) 2024 Brinmoor";
+const WString rightsLine = u"All rights reserved.";
+const WString authorLine = u"by Brinmoor Mobile";
+
+constexpr Rgb frameBands[3] = {0x00242DAD, 0x000354FB, 0x0048CFFF};  // dark red, orange, yellow
+constexpr Rgb panelFill = 0x00FFFFFF;
+
+// A rectangle on a sprite sheet: x, y, width, height.
+struct SheetRect {
+    int32_t x, y, width, height;
+};
+
+struct SheetRegions {
+    SheetRect banner, strip, ornament, cornerTopLeft, cornerTopRight, cornerBottomLeft, cornerBottomRight, sideUpper,
+        sideLower;
+};
+
+constexpr SheetRegions narrowSheet{{0, 0, 210, 45}, {105, 103, 20, 25}, {211, 45, 45, 45},
+                                   {244, 0, 6, 6},  {250, 0, 6, 6},     {244, 6, 6, 6},
+                                   {250, 6, 6, 6},  {0, 45, 96, 83},    {132, 45, 79, 50}};
+constexpr SheetRegions wideSheet{{0, 0, 420, 90},   {210, 206, 40, 50}, {422, 90, 90, 90},
+                                 {488, 0, 12, 12},  {500, 0, 12, 12},   {488, 12, 12, 12},
+                                 {500, 12, 12, 12}, {0, 91, 192, 165},  {261, 90, 161, 100}};
+
+// How far below the banner's top (and the ornament's) the rows of strip tiles run.
+constexpr int32_t narrowStripOffset = 24;
+constexpr int32_t wideStripOffset = 47;
+
+std::unique_ptr<ImageRegion> cut(const Image& sheet, const SheetRect& rect) {
+    return std::make_unique<ImageRegion>(sheet, rect.x, rect.y, rect.width, rect.height);
+}
+
+// Missing artwork measures nothing and draws nothing, so the screens still work without it.
+int32_t widthOf(const std::unique_ptr<ImageRegion>& region) { return region ? region->frameWidth() : 0; }
+int32_t heightOf(const std::unique_ptr<ImageRegion>& region) { return region ? region->height() : 0; }
+
+void drawAt(const std::unique_ptr<ImageRegion>& region, int32_t x, int32_t y) {
+    if (!region) return;
+    region->setPosition(x, y);
+    region->draw();
+}
+
+Rect shrunk(const Rect& rect, int32_t by) { return {rect.left + by, rect.top + by, rect.right - by, rect.bottom - by}; }
+
+int32_t currentWidthOf(const WString& text) {
+    const Font* font = currentFont();
+    return font ? font->textWidth(text) : 0;
+}
+
+}  // namespace
+
+// Builds the font, the regions and the widgets; false when no font could be opened.
+bool ArcadeGame::buildFrontEnd() {
+    if (!fontsAvailable()) return false;
+    arcadeFont = Font::create(u"Verdana", isSmallScreen() ? smallFontSize : fontSize);
+    if (!arcadeFont || !arcadeFont->hasFace()) {
+        arcadeFont.reset();
+        return false;
+    }
+    arcadeFont->setCellWidth(arcadeFont->charWidth('0'));
+    setCurrentFont(arcadeFont.get());
+
+    cutSheetRegions();
+
+    mainMenu.spacing = currentAscent() / 2;
+    for (const char16_t* item : {u"Play (1)", u"Options (2)", u"Highscores (3)", u"Quit (0)"}) mainMenu.addItem(item);
+
+    // The small screen shows the whole address, as it can take no tap and must be typed elsewhere.
+    webLink.text = (isSmallScreen() ? makerAddress : makerAddressShown) + linkSuffix;
+    // The shortcut suffix is for the player; the browser gets the address alone.
+    webLink.address = makerAddress;
+
+    okButton.text = u"OK (0)";
+    backButton.text = u"Back (0)";
+    for (const char16_t* item : {u"1", u"2", u"3", u"4", u"5"}) rankRow.addItem(item);
+    return true;
+}
+
+void ArcadeGame::cutSheetRegions() {
+    if (!spriteSheet) return;
+    const SheetRegions& set = isNarrowScreen() ? narrowSheet : wideSheet;
+    bannerRegion = cut(*spriteSheet, set.banner);
+    stripTile = cut(*spriteSheet, set.strip);
+    cornerOrnament = cut(*spriteSheet, set.ornament);
+    panelCornerTopLeft = cut(*spriteSheet, set.cornerTopLeft);
+    panelCornerTopRight = cut(*spriteSheet, set.cornerTopRight);
+    panelCornerBottomLeft = cut(*spriteSheet, set.cornerBottomLeft);
+    panelCornerBottomRight = cut(*spriteSheet, set.cornerBottomRight);
+    sideArtUpper = cut(*spriteSheet, set.sideUpper);
+    sideArtLower = cut(*spriteSheet, set.sideLower);
+}
+
+void ArcadeGame::drawFrontEndScreen() {
+    selectArcadeFont();
+    if (isSmallScreen()) {
+        drawPlainLayout();
+    } else {
+        drawFullLayout();
+    }
+}
+
+void ArcadeGame::drawFullLayout() {
+    const int32_t h = currentAscent();
+    const int32_t c = currentSpaceWidth();
+    const int32_t bottomStripY = drawArtwork();
+
+    // In portrait the ornament takes the bottom-right corner, so the link centres in what is left.
+    const bool portrait = height > width || isNearlySquare();
+    const int32_t linkSpan = portrait ? width - widthOf(cornerOrnament) : width;
+    const int32_t linkHeight = webLink.getHeight();
+    webLink.active = true;
+    webLink.setPosition(linkSpan / 2 - webLink.getWidth() / 2, bottomStripY - linkHeight / 2 - linkHeight);
+    webLink.draw();
+
+    const int32_t titleWidth = widthOf(titleRegion);
+    const int32_t titleHeight = heightOf(titleRegion);
+    titleX = width / 2 - titleWidth / 2;
+    const int32_t menuHeight = mainMenu.getHeight();
+    const int32_t menuY = height / 2 - menuHeight / 2 + titleHeight / 2;
+    mainMenu.setPosition(titleX + 1 - h, menuY);
+    titleY = menuY - titleHeight - titleHeight / 4 + h / 4;
+    const Rect panel{titleX - h - 4 * c, titleY - h + h / 2, titleX + titleWidth + h + 4 * c, menuY + menuHeight + h};
+    drawPanelWithContent(panel, menuY);
+}
+
+void ArcadeGame::drawPlainLayout() {
+    const int32_t h = currentAscent();
+    const int32_t titleWidth = widthOf(titleRegion);
+    const int32_t titleHeight = heightOf(titleRegion);
+    const int32_t block = titleHeight + 4 * h + mainMenu.getHeight();
+    const int32_t side = widthOf(panelCornerTopLeft);
+    const int32_t top = height / 2 - block / 2;
+    const Rect panel{side, top, width - side, top + block};
+    titleX = width / 2 - titleWidth / 2;
+    titleY = top + titleHeight / 4;
+    drawPanelWithContent(panel, titleY + titleHeight + h);
+
+    // Shown for its address only: the keypad phones have no stylus, and key "4" still opens it.
+    const int32_t linkHeight = webLink.getHeight();
+    webLink.active = false;
+    webLink.setPosition(width / 2 - webLink.getWidth() / 2, height - linkHeight / 2 - linkHeight);
+    webLink.draw();
+}
+
+int32_t ArcadeGame::drawArtwork() {
+    const int32_t stripOffset = isNarrowScreen() ? narrowStripOffset : wideStripOffset;
+    const int32_t bannerHeight = heightOf(bannerRegion);
+    drawAt(bannerRegion, 0, 0);
+    drawAt(sideArtUpper, 0, bannerHeight);
+    drawAt(sideArtLower, 0, bannerHeight + heightOf(sideArtUpper));
+
+    const int32_t tileWidth = widthOf(stripTile);
+    if (tileWidth > 0) {
+        for (int32_t x = widthOf(bannerRegion); x < width; x += tileWidth) drawAt(stripTile, x, stripOffset);
+    }
+    const int32_t ornamentX = width - widthOf(cornerOrnament) - 2;
+    const int32_t ornamentY = height - heightOf(cornerOrnament) - 2;
+    drawAt(cornerOrnament, ornamentX, ornamentY);
+    const int32_t bottomStripY = ornamentY + stripOffset;
+    if (tileWidth > 0) {
+        for (int32_t x = ornamentX - tileWidth; x > -tileWidth; x -= tileWidth) drawAt(stripTile, x, bottomStripY);
+    }
+    return bottomStripY;
+}
+
+void ArcadeGame::drawPanelWithContent(const Rect& panel, int32_t menuY) {
+    drawPanelBackground(panel);
+    switch (screen) {
+        case ScreenHighScores:
+            drawHighScoresContent(panel);
+            break;
+        case ScreenOptions:
+            drawOptionsContent(panel);
+            break;
+        default:
+            drawMainMenuContent(panel, menuY);
+            break;
+    }
+    drawPanelFrame(panel);
+}
+
+void ArcadeGame::drawPanelBackground(const Rect& panel) {
+    fillRect(shrunk(panel, widthOf(panelCornerTopLeft) / 2), panelFill);
+}
+
+// Three bands of colour from the outside in, one pixel each on narrow screens and two elsewhere,
+// with the corner pictures laid over their ends.
+void ArcadeGame::drawPanelFrame(const Rect& panel) {
+    const int32_t cornerWidth = widthOf(panelCornerTopLeft);
+    const int32_t cornerHeight = heightOf(panelCornerTopLeft);
+    const int32_t band = isNarrowScreen() ? 1 : 2;
+    for (int32_t line = 0; line < 3 * band; ++line) {
+        const Rgb colour = frameBands[line / band];
+        drawHLine(panel.left + cornerWidth, panel.top + line, panel.right - cornerWidth, colour);
+        drawHLine(panel.left + cornerWidth, panel.bottom - 1 - line, panel.right - cornerWidth, colour);
+        drawVLine(panel.left + line, panel.top + cornerHeight, panel.bottom - cornerHeight, colour);
+        drawVLine(panel.right - 1 - line, panel.top + cornerHeight, panel.bottom - cornerHeight, colour);
+    }
+    drawAt(panelCornerTopLeft, panel.left, panel.top);
+    drawAt(panelCornerTopRight, panel.right - widthOf(panelCornerTopRight), panel.top);
+    drawAt(panelCornerBottomLeft, panel.left, panel.bottom - heightOf(panelCornerBottomLeft));
+    drawAt(panelCornerBottomRight, panel.right - widthOf(panelCornerBottomRight),
+           panel.bottom - heightOf(panelCornerBottomRight));
+}
+
+void ArcadeGame::drawMainMenuContent(const Rect& panel, int32_t menuY) {
+    mainMenu.setPosition(panel.left, menuY);
+    mainMenu.setWidth(panel.width() - 2);
+    mainMenu.draw();
+    drawAt(titleRegion, titleX, titleY);
+}
+
+void ArcadeGame::drawOptionsContent(const Rect& outer) {
+    const int32_t h = currentAscent();
+    const int32_t c = currentSpaceWidth();
+    const Rect panel = shrunk(outer, (h + h / 2) / 2);
+
+    WString version = u"v";
+    appendDecimal(version, versionMajor);
+    version += u".";
+    appendDecimal(version, versionMinor);
+    drawTextCurrent(version, panel.right - currentWidthOf(version), panel.top, inkColour);
+
+    backButton.setHeight(h + h / 2);
+    backButton.setPosition(width / 2 - backButton.getWidth() / 2, panel.top);
+    backButton.draw();
+
+    const int32_t authorY = panel.bottom - h;
+    const int32_t noticeY = authorY - 3 * h;
+    drawTextCurrent(authorLine, panel.left, authorY, inkColour);
+    drawTextCurrent(rightsLine, panel.left, authorY - (h + h / 2), inkColour);
+    drawTextCurrent(noticeLine, panel.left + c / 2, noticeY, inkColour);
+
+    soundCheckBox.text = soundOn ? u"Sound On (1)" : u"Sound Off (1)";
+    soundCheckBox.bindFlag(&soundOn);
+    const int32_t backBottom = backButton.y + backButton.getHeight();
+    soundCheckBox.setPosition(panel.left, (backBottom + noticeY) / 2 - soundCheckBox.getHeight() / 2);
+    soundCheckBox.draw();
+}

@@ -1,0 +1,204 @@
+// settings.dat and highscores.dat across runs: what a first start finds and leaves, what survives a
+// restart, and what damaged, edited or missing files do.
+#include "FrontEndFixture.h"
+
+using namespace platform;
+
+namespace {
+
+const std::string header = "11\nVortellanox\n100\n1\n";
+const std::string marker = "\x01\x02\x03\x04\x05\x06\x07\x08\x09\n";
+
+// Plays one game to its end with this score and dismisses the game-over screen; with sound switched
+// off and the hard difficulty chosen before the window closes.
+void playOneGame(TestArcade& game, int32_t finalScore) {
+    game.finalScore = finalScore;
+    game.finalLevel = 3;
+    game.closeAfter = 12;
+    game.plan = {{2, [] { TestArcade::key('1'); }},
+                 {3, [] { TestArcade::key(keyG); }},
+                 {4, [] { TestArcade::key('0'); }},
+                 {5, [] { TestArcade::key(keyM); }},
+                 {6, [] { TestArcade::key('2'); }},
+                 {7, [&] {
+                      TestArcade::key('1');
+                      game.difficultyIndex = 2;
+                  }}};
+}
+
+}  // namespace
+
+using DataFiles = FrontEndTest;
+
+TEST_F(DataFiles, FirstStartFindsDefaultsAndLeavesBothFiles) {
+    useScreen(240, 320);
+    TestArcade game;
+    game.closeAfter = 3;
+    run(game);
+    EXPECT_TRUE(soundOn);
+    EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{0, 0, 0, 0, 0}));
+
+    const std::string scores = bytesOf(scoresFile);
+    const std::string plainScores = inverted(scores);
+    const std::string emptyRow = "0\n0\n0\n0\n0\n";
+    EXPECT_EQ(plainScores, header + emptyRow + emptyRow + emptyRow + emptyRow + emptyRow);
+    EXPECT_EQ(scores.find("Vortellanox"), std::string::npos) << "kept inverted on disk";
+
+    const std::string settings =
+        header + marker + "1\n1\n1\n1\n1\n" + marker + "1\n" + std::to_string(scores.size()) + "\n";
+    EXPECT_EQ(bytesOf(settingsFile), settings);
+}
+
+TEST_F(DataFiles, TheTableTheSoundSwitchAndTheGamesOptionsSurviveARestart) {
+    {
+        useScreen(240, 320);
+        TestArcade game;
+        playOneGame(game, 30);
+        run(game);
+        EXPECT_FALSE(soundOn);
+    }
+    useScreen(480, 640);
+    TestArcade game;
+    game.closeAfter = 2;
+    run(game);
+    EXPECT_FALSE(soundOn);
+    EXPECT_EQ(game.difficultyIndex, 2);
+    EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{30, 0, 0, 0, 0}));
+    EXPECT_EQ(game.highScores[0].entryLevel, 3);
+    EXPECT_EQ(game.highScores[0].difficultyName, u"Normal");
+    EXPECT_EQ(game.highScores[0].modeText, u"Subtract (6)");
+    EXPECT_TRUE(game.highScores[0].spareText.empty());
+}
+
+TEST_F(DataFiles, QuittingFromTheGameOverScreenRecordsNothing) {
+    {
+        useScreen(240, 320);
+        TestArcade game;
+        game.finalScore = 30;
+        game.closeAfter = 6;
+        game.plan = {{2, [] { TestArcade::key('1'); }}, {3, [] { TestArcade::key(keyG); }}};
+        run(game);
+        EXPECT_TRUE(game.gameOver);
+    }
+    useScreen(240, 320);
+    TestArcade game;
+    game.closeAfter = 2;
+    run(game);
+    EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{0, 0, 0, 0, 0}));
+}
+
+// A high-score file whose length no longer matches the settings loses its scores, and only them.
+TEST_F(DataFiles, AnEditThatChangesTheLengthClearsTheScores) {
+    for (int edit = 0; edit < 3; ++edit) {
+        SCOPED_TRACE(edit == 0 ? "lengthened" : edit == 1 ? "settings deleted" : "same length");
+        {
+            useScreen(240, 320);
+            TestArcade game;
+            playOneGame(game, 30);
+            run(game);
+        }
+        std::string plain = inverted(bytesOf(scoresFile));
+        if (edit == 0) putBytes(scoresFile, inverted(plain + "7\n"));
+        if (edit == 1) std::filesystem::remove(host(settingsFile));
+        if (edit == 2) {
+            // Undetected: the length is all that is checked.
+            plain.replace(plain.find("\n30\n"), 4, "\n90\n");
+            putBytes(scoresFile, inverted(plain));
+        }
+        useScreen(240, 320);
+        TestArcade game;
+        game.closeAfter = 2;
+        run(game);
+        EXPECT_EQ(game.highScores[0].entryScore, edit == 2 ? 90 : 0);
+        EXPECT_EQ(game.highScores[0].entryLevel, 3);
+        EXPECT_EQ(game.highScores[0].difficultyName, u"Normal");
+        EXPECT_EQ(game.highScores[0].modeText, u"Subtract (6)");
+        emptyDataRoot();
+    }
+}
+
+// Damaged settings never stop the program: what can be read is used, the rest keeps its default.
+TEST_F(DataFiles, DamagedSettingsLoadWithDefaults) {
+    struct Case {
+        const char* name;
+        std::string settings;
+        bool sound;
+        bool scoresKept;
+        int32_t difficulty;
+    };
+    {
+        useScreen(240, 320);
+        TestArcade game;
+        playOneGame(game, 30);
+        run(game);
+    }
+    const std::string scoresBytes = bytesOf(scoresFile);
+    const std::string length = std::to_string(scoresBytes.size()) + "\n";
+    const std::string options = header + marker + "1\n0\n1\n1\n";
+    const std::vector<Case> cases = {
+        {"difficulty 7", options + "7\n" + marker + "0\n" + length, false, true, 7},
+        {"sound flag 2", options + "1\n" + marker + "2\n" + length, false, true, 1},
+        {"garbage lines", header + "hello\n\x01\x02junk\nworld\n-\n99999999999999999999\n", true, false, 1},
+        {"truncated in the options", header + marker + "1\n0", true, false, 1},
+        {"truncated before the length", options + "2\n" + marker + "0\n", false, false, 2},
+        {"header only", header, true, false, 1},
+        {"a huge string count", "2147483647\nVortellanox\n", true, false, 1},
+        {"empty", "", true, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        putBytes(settingsFile, c.settings);
+        putBytes(scoresFile, scoresBytes);
+        useScreen(240, 320);
+        TestArcade game;
+        game.closeAfter = 3;
+        bool soundAtStart = true;
+        game.plan = {{1, [&] { soundAtStart = soundOn; }}};
+        run(game);
+        EXPECT_EQ(soundAtStart, c.sound);
+        EXPECT_EQ(game.highScores[0].entryScore, c.scoresKept ? 30 : 0);
+        EXPECT_EQ(game.highScores[0].modeText, u"Subtract (6)");
+        // The game's own records are the game's to judge; here they only have to stay in step.
+        EXPECT_EQ(game.difficultyIndex, c.difficulty);
+    }
+}
+
+// A table that cannot be written is not reported; the settings then record no table, and the
+// next start shows none.
+TEST_F(DataFiles, AFolderThatCannotBeMadeLosesOnlyTheTable) {
+    putBytes("My Documents", "a file where the folder should be");
+    {
+        useScreen(240, 320);
+        TestArcade game;
+        playOneGame(game, 30);
+        run(game);
+    }
+    const std::string settings = bytesOf(settingsFile);
+    EXPECT_EQ(settings.substr(settings.size() - 5), "\n0\n0\n");
+    useScreen(240, 320);
+    TestArcade game;
+    game.closeAfter = 2;
+    run(game);
+    EXPECT_FALSE(soundOn);
+    EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{0, 0, 0, 0, 0}));
+}
+
+// Without a font nothing can be shown: the player is told, and the files of earlier runs stay as they are.
+TEST_F(DataFiles, NoFontShowsAMessageAndLeavesTheFilesAlone) {
+    {
+        useScreen(240, 320);
+        TestArcade game;
+        playOneGame(game, 30);
+        run(game);
+    }
+    const std::string settings = bytesOf(settingsFile);
+    const std::string scores = bytesOf(scoresFile);
+    pinFontFile((root / "no-such-font.ttf").string());
+    HeadlessBackend& backend = useScreen(240, 320);
+    TestArcade game;
+    run(game);
+    EXPECT_EQ(game.frames, 0);
+    EXPECT_EQ(backend.messageBoxes(), std::vector<std::u16string>{u"ERROR: No usable font was found."});
+    EXPECT_EQ(bytesOf(settingsFile), settings);
+    EXPECT_EQ(bytesOf(scoresFile), scores);
+}

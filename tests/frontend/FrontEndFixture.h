@@ -1,0 +1,173 @@
+#pragma once
+// Whole-program tests of the front-end: a game object that derives from ArcadeGame as a real game
+// does (artwork, sounds, a settings record of its own) and records what the front-end asks of it, run
+// by the real main loop on a fresh headless backend with a data root of its own.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "frontend/ArcadeGame.h"
+#include "platform/Platform.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "render/DrawTarget.h"
+#include "storage/DataFile.h"
+#include "support/Sound.h"
+#include "ui/HitList.h"
+
+inline constexpr uint32_t keyG = 'G';  // the game's clock runs out (this test game's own key)
+inline constexpr uint32_t keyM = 'M';  // the game's "Menu" choice
+
+class TestArcade : public ArcadeGame {
+public:
+    TestArcade() {
+        name = u"Vortellanox";
+        iconId = 118;
+    }
+
+    // What the front-end asked of the game.
+    int optionsShown = 0;
+    int gameFrames = 0;
+    std::vector<uint32_t> keysPassed;
+
+    // What the game reports.
+    int32_t difficultyIndex = 1;
+    WString mode = u"Subtract (6)";
+    int32_t finalScore = 0;  // score and level when keyG ends the game
+    int32_t finalLevel = 1;
+    uint8_t optionFlags[4] = {1, 1, 1, 1};
+
+    // Steps run right after the front-end's frame with this number (counted from 1); the window is
+    // closed after frame closeAfter, and a run that goes on fails instead of hanging.
+    std::map<int, std::function<void()>> plan;
+    int closeAfter = 60;
+    int frames = 0;
+    std::vector<int32_t> screensSeen;  // screen after each frame
+
+    void buildGameUi() override {
+        if (isNarrowScreen()) {
+            loadArtwork(130, 120);
+        } else {
+            loadArtwork(107, 106);
+        }
+        loadSounds(111, 113);
+    }
+    void gameFrame() override { ++gameFrames; }
+    void showGameOptions() override { ++optionsShown; }
+    int32_t difficulty() override { return difficultyIndex; }
+    void modeText(WString& text) override { text = mode; }
+    bool gameKeyDown(uint32_t key, const uint32_t*) override {
+        keysPassed.push_back(key);
+        if (key == keyG && isPlaying()) {
+            score = finalScore;
+            level = finalLevel;
+            endGame();
+        } else if (key == keyM) {
+            returnToMenu();
+        }
+        return true;
+    }
+    int32_t exchangeGameSettings(DataFile& file) override {
+        for (uint8_t& flag : optionFlags) file.exchangeBool(flag);
+        file.exchangeInt(difficultyIndex);
+        return 0;
+    }
+
+    void updateAndDraw() override {
+        ArcadeGame::updateAndDraw();
+        ++frames;
+        screensSeen.push_back(screen);
+        if (auto step = plan.find(frames); step != plan.end()) step->second();
+        if (frames == closeAfter) platform::headlessBackend()->pushMessage({platform::WM_CLOSE, 0, 0});
+        if (frames > closeAfter + 100) {
+            ADD_FAILURE() << "the program did not end";
+            requestQuit();
+        }
+    }
+
+    // The screens in the order they were shown, each once per visit.
+    std::vector<int32_t> screenVisits() const {
+        std::vector<int32_t> visits;
+        for (int32_t shown : screensSeen)
+            if (visits.empty() || visits.back() != shown) visits.push_back(shown);
+        return visits;
+    }
+
+    // Press and release in the middle of a widget as it was last drawn.
+    static void tap(Widget& widget) {
+        platform::headlessBackend()->pushTap(widget.x + widget.getWidth() / 2, widget.y + widget.getHeight() / 2);
+    }
+    static void key(uint32_t code) { platform::headlessBackend()->pushKey(code); }
+};
+
+class FrontEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::pinFontFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+        std::string pattern = (std::filesystem::temp_directory_path() / "vx-frontend-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        root = pattern;
+        soundOn = true;
+    }
+    void TearDown() override {
+        clearHitList();
+        setDrawTarget(nullptr, 0, 0);
+        platform::resetHeadlessBackend();
+        platform::setDataRoot("");
+        platform::pinFontFile("");
+        soundOn = true;
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+
+    // A fresh backend for one run of the program on this screen and this test's data root.
+    platform::HeadlessBackend& useScreen(int width, int height) {
+        platform::LaunchOptions options;
+        options.screenWidth = width;
+        options.screenHeight = height;
+        options.dataDir = root.string();
+        platform::HeadlessBackend& backend = platform::resetHeadlessBackend(options);
+        platform::setDataRoot(root.string());
+        soundOn = true;  // as at the start of a fresh process
+        return backend;
+    }
+
+    // Forgets the files of earlier runs.
+    void emptyDataRoot() const {
+        for (const auto& entry : std::filesystem::directory_iterator(root)) std::filesystem::remove_all(entry.path());
+    }
+
+    static void run(TestArcade& game) { EXPECT_EQ(game.run(), 0); }
+
+    std::filesystem::path host(const std::string& relative) const { return root / relative; }
+    std::string bytesOf(const std::string& relative) const {
+        std::ifstream in(host(relative), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    void putBytes(const std::string& relative, const std::string& bytes) const {
+        std::ofstream(host(relative), std::ios::binary | std::ios::trunc) << bytes;
+    }
+
+    std::filesystem::path root;
+};
+
+inline const std::string settingsFile = "settings.dat";
+inline const std::string scoresFile = "My Documents/Brinmoor Arcade/Vortellanox/highscores.dat";
+
+inline std::string inverted(std::string bytes) {
+    for (char& byte : bytes) byte = static_cast<char>(~static_cast<unsigned char>(byte));
+    return bytes;
+}
+
+inline std::vector<int32_t> scoresOf(const ArcadeGame& game) {
+    std::vector<int32_t> scores;
+    for (int32_t row = 0; row < HighScoreRows; ++row) scores.push_back(game.highScores[row].entryScore);
+    return scores;
+}

@@ -1,0 +1,149 @@
+// The front-end's screens as drawn at the four screen sizes of the devices: the facts of the layout
+// that matter to the player, checked on the frames, not pixel for pixel.
+#include "FrontEndFixture.h"
+#include "render/Colour.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr Rgb background = 0x00FFE7DB;
+constexpr Rgb white = 0x00FFFFFF;
+constexpr Rgb darkRed = 0x00242DAD;
+constexpr Rgb orange = 0x000354FB;
+constexpr Rgb yellow = 0x0048CFFF;
+
+struct Frame {
+    std::vector<uint16_t> pixels;
+    int width = 0;
+
+    bool is(int x, int y, Rgb colour) const {
+        return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] == rgbTo565(colour);
+    }
+    // The colours of the panel's top edge, read down the screen's middle column from the first
+    // dark red pixel below startY; empty when there is none.
+    std::vector<uint16_t> topEdge(int startY, int rows) const {
+        const int x = width / 2;
+        const int height = static_cast<int>(pixels.size()) / width;
+        for (int y = startY; y + rows <= height; ++y) {
+            if (!is(x, y, darkRed)) continue;
+            std::vector<uint16_t> edge;
+            for (int i = 0; i < rows; ++i) edge.push_back(pixels[static_cast<size_t>((y + i) * width + x)]);
+            return edge;
+        }
+        return {};
+    }
+    int countNot(Rgb colour, int top, int bottom) const {
+        int count = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < width; ++x) count += !is(x, y, colour);
+        return count;
+    }
+};
+
+std::vector<uint16_t> bands(std::initializer_list<Rgb> colours) {
+    std::vector<uint16_t> out;
+    for (Rgb colour : colours) out.push_back(rgbTo565(colour));
+    return out;
+}
+
+struct Drawn {
+    Frame menu, options, scores;
+    int linkCentre = 0, linkY = 0, linkHeight = 0;
+    bool linkActive = false;
+    WString linkText;
+    int bannerWidth = 0, bannerHeight = 0, ornamentHeight = 0;
+};
+
+}  // namespace
+
+class ScreenLayout : public FrontEndTest {
+protected:
+    // Draws the main menu, the options and the high scores on a screen of this size.
+    Drawn drawAll(int width, int height) {
+        HeadlessBackend& backend = useScreen(width, height);
+        TestArcade game;
+        Drawn drawn;
+        // A frame is presented after the step that follows it, so each step takes the frame before.
+        const auto take = [&](Frame& frame) { frame = {backend.lastFrame(), backend.frameWidth()}; };
+        game.closeAfter = 9;
+        game.plan = {{3,
+                      [&] {
+                          take(drawn.menu);
+                          drawn.linkCentre = game.webLink.x + game.webLink.getWidth() / 2;
+                          drawn.linkY = game.webLink.y;
+                          drawn.linkHeight = game.webLink.getHeight();
+                          drawn.linkActive = game.webLink.active;
+                          drawn.linkText = game.webLink.text;
+                          drawn.bannerWidth = game.bannerRegion->frameWidth();
+                          drawn.bannerHeight = game.bannerRegion->height();
+                          drawn.ornamentHeight = game.cornerOrnament->height();
+                          TestArcade::key('2');
+                      }},
+                     {5,
+                      [&] {
+                          take(drawn.options);
+                          TestArcade::key('0');
+                      }},
+                     {6, [] { TestArcade::key('3'); }},
+                     {8, [&] { take(drawn.scores); }}};
+        run(game);
+        return drawn;
+    }
+};
+
+// The keypad phone's screen has room for no artwork; its link shows the whole address and takes no tap.
+TEST_F(ScreenLayout, SmallScreenIsPlain) {
+    const Drawn drawn = drawAll(176, 220);
+    for (const Frame* frame : {&drawn.menu, &drawn.options, &drawn.scores}) {
+        EXPECT_EQ(frame->countNot(background, 0, 30), 0) << "no banner or strip";
+        EXPECT_EQ(frame->topEdge(0, 4), bands({darkRed, orange, yellow, white}));
+    }
+    EXPECT_FALSE(drawn.linkActive);
+    EXPECT_EQ(drawn.linkText, u"https://brinmoor.example (4)");
+    EXPECT_NEAR(drawn.linkCentre, 88, 1);
+    EXPECT_EQ(drawn.linkY, 220 - drawn.linkHeight / 2 - drawn.linkHeight);
+}
+
+// Screens up to 320 wide use the narrow sheet and one-pixel bands, wider ones the wide sheet and
+// two-pixel bands.
+TEST_F(ScreenLayout, SheetAndFrameFollowTheScreenWidth) {
+    struct Case {
+        int width, height, banner;
+        std::vector<uint16_t> edge;
+    };
+    const std::vector<Case> cases = {
+        {240, 320, 210, bands({darkRed, orange, yellow, white})},
+        {320, 240, 210, bands({darkRed, orange, yellow, white})},
+        {480, 640, 420, bands({darkRed, darkRed, orange, orange, yellow, yellow, white})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+        const Drawn drawn = drawAll(c.width, c.height);
+        EXPECT_EQ(drawn.bannerWidth, c.banner);
+        for (const Frame* frame : {&drawn.menu, &drawn.options, &drawn.scores}) {
+            EXPECT_GT(frame->countNot(background, 0, drawn.bannerHeight), c.banner * drawn.bannerHeight / 2)
+                << "the banner is drawn";
+            EXPECT_EQ(frame->topEdge(drawn.bannerHeight, static_cast<int>(c.edge.size())), c.edge);
+        }
+        EXPECT_TRUE(drawn.linkActive);
+        EXPECT_EQ(drawn.linkText, u"brinmoor.example (4)");
+    }
+}
+
+// In portrait the link centres in the width left of the corner ornament; in landscape across the
+// whole width. It sits a line and a half above the bottom strip of tiles.
+TEST_F(ScreenLayout, LinkCentresByOrientation) {
+    struct Case {
+        int width, height, ornament, stripOffset, centre;
+    };
+    for (const Case& c : {Case{240, 320, 45, 24, (240 - 45) / 2}, Case{320, 240, 45, 24, 160},
+                          Case{480, 640, 90, 47, (480 - 90) / 2}}) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+        const Drawn drawn = drawAll(c.width, c.height);
+        ASSERT_EQ(drawn.ornamentHeight, c.ornament);
+        EXPECT_NEAR(drawn.linkCentre, c.centre, 1);
+        const int bottomStrip = c.height - c.ornament - 2 + c.stripOffset;
+        EXPECT_EQ(drawn.linkY, bottomStrip - drawn.linkHeight / 2 - drawn.linkHeight);
+    }
+}

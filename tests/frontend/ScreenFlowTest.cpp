@@ -1,0 +1,242 @@
+// The front-end's screens and the ways between them, by tap and by key, and the game-over screen.
+#include "FrontEndFixture.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr int32_t Menu = ScreenMainMenu;
+constexpr int32_t Game = ScreenGame;
+constexpr int32_t Options = ScreenOptions;
+constexpr int32_t Scores = ScreenHighScores;
+constexpr int32_t Quit = ScreenQuit;
+
+bool allAre(const std::vector<int32_t>& shown, size_t from, int32_t screen) {
+    return std::all_of(shown.begin() + static_cast<std::ptrdiff_t>(from), shown.end(),
+                       [screen](int32_t s) { return s == screen; });
+}
+
+}  // namespace
+
+using ScreenFlow = FrontEndTest;
+
+TEST_F(ScreenFlow, KeysAndTapsReachEveryScreenAndBack) {
+    const std::vector<int32_t> expected = {Menu, Options, Menu, Scores, Menu, Game, Menu, Quit};
+    {
+        SCOPED_TRACE("keys");
+        useScreen(240, 320);
+        TestArcade game;
+        game.plan = {{2, [] { TestArcade::key('2'); }},  {4, [] { TestArcade::key('0'); }},
+                     {6, [] { TestArcade::key('3'); }},  {8, [] { TestArcade::key('0'); }},
+                     {10, [] { TestArcade::key('1'); }}, {12, [] { TestArcade::key(keyM); }},
+                     {14, [] { TestArcade::key('0'); }}};
+        run(game);
+        EXPECT_EQ(game.screenVisits(), expected);
+        EXPECT_EQ(game.frames, 15);  // the quit screen's frame ends the program
+        EXPECT_EQ(game.optionsShown, 1);
+        EXPECT_EQ(game.keysPassed, std::vector<uint32_t>{keyM});
+    }
+    {
+        SCOPED_TRACE("taps");
+        useScreen(480, 640);
+        TestArcade game;
+        MenuButton* items = game.mainMenu.items;
+        game.plan = {{2, [&] { TestArcade::tap(items[1]); }},  {4, [&] { TestArcade::tap(game.backButton); }},
+                     {6, [&] { TestArcade::tap(items[2]); }},  {8, [&] { TestArcade::tap(game.backButton); }},
+                     {10, [&] { TestArcade::tap(items[0]); }}, {12, [] { TestArcade::key(keyM); }},
+                     {14, [&] { TestArcade::tap(items[3]); }}};
+        run(game);
+        EXPECT_EQ(game.screenVisits(), expected);
+        EXPECT_EQ(game.frames, 16);  // the menu's choice is read at the end of the frame after the tap
+        EXPECT_EQ(game.optionsShown, 1);
+    }
+}
+
+// Escape is the main menu's way out; everywhere else it is one more key for the game.
+TEST_F(ScreenFlow, EscapeQuitsOnlyFromTheMainMenu) {
+    useScreen(240, 320);
+    TestArcade game;
+    game.plan = {{2, [] { TestArcade::key('2'); }},       {3, [] { TestArcade::key(VK_ESCAPE); }},
+                 {5, [] { TestArcade::key('0'); }},       {6, [] { TestArcade::key('3'); }},
+                 {7, [] { TestArcade::key(VK_ESCAPE); }}, {9, [] { TestArcade::key('0'); }},
+                 {10, [] { TestArcade::key('1'); }},      {11, [] { TestArcade::key(VK_ESCAPE); }},
+                 {13, [] { TestArcade::key(keyM); }},     {14, [] { TestArcade::key(VK_ESCAPE); }}};
+    run(game);
+    EXPECT_EQ(game.screenVisits(), (std::vector<int32_t>{Menu, Options, Menu, Scores, Menu, Game, Menu, Quit}));
+    EXPECT_EQ(game.keysPassed, (std::vector<uint32_t>{VK_ESCAPE, VK_ESCAPE, VK_ESCAPE, keyM}));
+    EXPECT_TRUE(std::filesystem::exists(host(settingsFile))) << "quitting saves";
+}
+
+// Keys the main menu does not know go nowhere; on the options and high-score screens they reach the game.
+TEST_F(ScreenFlow, UnknownKeysOnTheMainMenuAreNotPassedOn) {
+    useScreen(240, 320);
+    TestArcade game;
+    game.closeAfter = 8;
+    game.plan = {
+        {2, [] { TestArcade::key('7'); }}, {3, [] { TestArcade::key('3'); }}, {4, [] { TestArcade::key('8'); }}};
+    run(game);
+    EXPECT_EQ(game.keysPassed, std::vector<uint32_t>{'8'});
+}
+
+// Back's click latch is consumed with the frame that acts on it, so a later visit stays put; the same
+// holds when a tap on Back and the key "0" arrive together.
+TEST_F(ScreenFlow, BackIsTakenOnce) {
+    for (bool withKey : {false, true}) {
+        SCOPED_TRACE(withKey ? "tap and key together" : "tap");
+        useScreen(240, 320);
+        TestArcade game;
+        game.closeAfter = 20;
+        game.plan = {{2, [] { TestArcade::key('2'); }},
+                     {4,
+                      [&] {
+                          TestArcade::tap(game.backButton);
+                          if (withKey) TestArcade::key('0');
+                      }},
+                     {6, [] { TestArcade::key('2'); }}};
+        run(game);
+        ASSERT_EQ(game.screensSeen.size(), 20u);
+        EXPECT_EQ(game.screensSeen[4], Menu) << "the main menu follows in the next frame";
+        EXPECT_TRUE(allAre(game.screensSeen, 6, Options));
+    }
+}
+
+TEST_F(ScreenFlow, KeyFourOpensTheMakersPageAndQuitsButATapOnTheLinkDoesNot) {
+    {
+        SCOPED_TRACE("key");
+        HeadlessBackend& backend = useScreen(240, 320);
+        TestArcade game;
+        game.plan = {{2, [] { TestArcade::key('4'); }}};
+        run(game);
+        EXPECT_EQ(backend.openedAddresses(), std::vector<std::u16string>{u"https://brinmoor.example"});
+        EXPECT_EQ(game.frames, 2);
+    }
+    {
+        SCOPED_TRACE("tap");
+        HeadlessBackend& backend = useScreen(240, 320);
+        TestArcade game;
+        game.closeAfter = 10;
+        game.plan = {{2, [&] { TestArcade::tap(game.webLink); }}};
+        run(game);
+        EXPECT_EQ(backend.openedAddresses(), std::vector<std::u16string>{u"https://brinmoor.example"});
+        EXPECT_EQ(game.frames, 10);
+        EXPECT_TRUE(allAre(game.screensSeen, 0, Menu));
+    }
+    {
+        SCOPED_TRACE("key on the small screen, where the link takes no tap");
+        HeadlessBackend& backend = useScreen(176, 220);
+        TestArcade game;
+        game.plan = {{2, [&] { TestArcade::tap(game.webLink); }}, {3, [] { TestArcade::key('4'); }}};
+        run(game);
+        EXPECT_EQ(backend.openedAddresses(), std::vector<std::u16string>{u"https://brinmoor.example"});
+        EXPECT_EQ(game.frames, 3);
+    }
+}
+
+// The label follows the flag in the frame after the key or the tap that flips it.
+TEST_F(ScreenFlow, SoundSwitchByKeyAndByTap) {
+    useScreen(480, 640);
+    TestArcade game;
+    game.closeAfter = 8;
+    std::vector<std::pair<bool, WString>> seen;
+    const auto look = [&] { seen.emplace_back(soundOn, game.soundCheckBox.text); };
+    game.plan = {{2, [] { TestArcade::key('2'); }},
+                 {3,
+                  [&] {
+                      look();
+                      TestArcade::key('1');
+                  }},
+                 {4,
+                  [&] {
+                      look();
+                      TestArcade::tap(game.soundCheckBox);
+                  }},
+                 {5, look}};
+    run(game);
+    const std::vector<std::pair<bool, WString>> expected = {
+        {true, u"Sound On (1)"}, {false, u"Sound Off (1)"}, {true, u"Sound On (1)"}};
+    EXPECT_EQ(seen, expected);
+}
+
+// Rank keys choose the entry shown; the first entry shows until one is chosen.
+TEST_F(ScreenFlow, RankKeysChooseTheEntryShown) {
+    useScreen(240, 320);
+    TestArcade game;
+    game.closeAfter = 10;
+    std::vector<int32_t> chosen;
+    const auto look = [&] { chosen.push_back(game.rankRow.selectedIndex()); };
+    game.plan = {{2, [] { TestArcade::key('3'); }},
+                 {3,
+                  [&] {
+                      look();
+                      TestArcade::key('4');
+                  }},
+                 {4,
+                  [&] {
+                      look();
+                      TestArcade::key('6');
+                  }},
+                 {5,
+                  [&] {
+                      look();
+                      TestArcade::tap(game.rankRow.items[1]);
+                  }},
+                 {6, look}};
+    run(game);
+    EXPECT_EQ(chosen, (std::vector<int32_t>{0, 3, 3, 1}));
+    EXPECT_EQ(game.keysPassed, std::vector<uint32_t>{'6'});
+}
+
+// The game-over screen: the sound plays as the game ends, and OK or any key records the result once
+// and hands back to the game's options. Quitting from it records nothing.
+TEST_F(ScreenFlow, GameOverRecordsExactlyOnceWhicheverWayItIsLeft) {
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way == 0 ? "OK" : way == 1 ? "a key" : "OK and a key together");
+        emptyDataRoot();
+        HeadlessBackend& backend = useScreen(240, 320);
+        TestArcade game;
+        game.finalScore = 30;
+        game.finalLevel = 4;
+        game.closeAfter = 20;
+        bool overShown = false;
+        game.plan = {{2, [] { TestArcade::key('1'); }},
+                     {3, [] { TestArcade::key(keyG); }},
+                     {4,
+                      [&] {
+                          overShown = game.gameOver && game.isPlaying();
+                          if (way != 1) TestArcade::tap(game.okButton);
+                          if (way != 0) TestArcade::key('7');
+                      }},
+                     {8, [&] {
+                          // A second game ends; its screen must wait for the player.
+                          game.finalScore = 20;
+                          TestArcade::key(keyG);
+                      }}};
+        run(game);
+        EXPECT_TRUE(overShown);
+        EXPECT_EQ(game.gameFrames, 5) << "the game's own screen is not drawn under the game-over screen";
+        EXPECT_EQ(game.optionsShown, 2);
+        EXPECT_TRUE(game.gameOver) << "the second game-over screen is still up";
+        EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{30, 0, 0, 0, 0}));
+        EXPECT_EQ(game.highScores[0].entryLevel, 4);
+        EXPECT_EQ(game.highScores[0].difficultyName, u"Normal");
+        EXPECT_EQ(game.highScores[0].modeText, u"Subtract (6)");
+        EXPECT_EQ(std::count(game.keysPassed.begin(), game.keysPassed.end(), '7'), 0);
+        int gameOverSounds = 0;
+        for (const SoundEvent& sound : backend.sounds()) gameOverSounds += sound.id == 113;
+        EXPECT_EQ(gameOverSounds, 2);
+    }
+}
+
+TEST_F(ScreenFlow, GameOverSoundRespectsTheSoundSwitch) {
+    HeadlessBackend& backend = useScreen(240, 320);
+    TestArcade game;
+    game.closeAfter = 8;
+    game.plan = {{2, [] { TestArcade::key('2'); }},
+                 {3, [] { TestArcade::key('1'); }},
+                 {4, [] { TestArcade::key('0'); }},
+                 {5, [] { TestArcade::key('1'); }},
+                 {6, [] { TestArcade::key(keyG); }}};
+    run(game);
+    EXPECT_TRUE(game.gameOver);
+    EXPECT_TRUE(backend.sounds().empty());
+}
