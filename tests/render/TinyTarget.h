@@ -1,68 +1,58 @@
 #pragma once
-// A small draw target for pixel tests, with guard pixels in the memory just before and after it so
-// that a write past either end shows up as a changed guard.
-#include <cstdint>
+// A small draw target for pixel tests, with guard pixels in the memory on both sides of it, and a
+// maker of hand-made 8-bit bitmap resources.
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "render/Colour.h"
 #include "render/DrawTarget.h"
 
-class TinyTarget {
-public:
-    static constexpr int guardCount = 64;
-    static constexpr uint16_t guardValue = 0xA5A5;
+using Rows = std::vector<std::string>;
 
-    TinyTarget(int width, int height, uint16_t background = 0)
-        : w(width), h(height), back(background), memory(static_cast<size_t>(width * height + 2 * guardCount)) {
+struct TinyTarget {
+    static constexpr int guards = 64;
+    static constexpr uint16_t guard = 0xA5A5;
+    int width, height;
+    uint16_t background;
+    std::vector<uint16_t> memory;
+
+    TinyTarget(int w, int h, uint16_t back = 0) : width(w), height(h), background(back), memory(w * h + 2 * guards) {
         clear();
-        setDrawTarget(memory.data() + guardCount, width, height);
+        setDrawTarget(memory.data() + guards, w, h);
     }
-
     void clear() {
-        std::fill(memory.begin(), memory.begin() + guardCount, guardValue);
-        std::fill(memory.begin() + guardCount, memory.end() - guardCount, back);
-        std::fill(memory.end() - guardCount, memory.end(), guardValue);
+        std::fill(memory.begin(), memory.end(), guard);
+        std::fill_n(memory.begin() + guards, width * height, background);
     }
-
-    uint16_t at(int x, int y) const { return memory[static_cast<size_t>(guardCount + y * w + x)]; }
-    void set(int x, int y, uint16_t value) { memory[static_cast<size_t>(guardCount + y * w + x)] = value; }
-
+    uint16_t at(int x, int y) const { return memory[static_cast<size_t>(guards + y * width + x)]; }
     bool guardsIntact() const {
-        for (int i = 0; i < guardCount; ++i) {
-            if (memory[static_cast<size_t>(i)] != guardValue || memory[memory.size() - 1 - i] != guardValue)
-                return false;
-        }
-        return true;
+        return std::count(memory.begin(), memory.begin() + guards, guard) == guards &&
+               std::count(memory.end() - guards, memory.end(), guard) == guards;
     }
-
-    // The target as text, one string a row: '#' where the pixel is ink, '.' where it is the
-    // background, '?' anywhere else.
-    std::vector<std::string> picture(uint16_t ink) const {
-        std::vector<std::string> rows;
-        for (int y = 0; y < h; ++y) {
-            std::string row;
-            for (int x = 0; x < w; ++x) row += at(x, y) == ink ? '#' : at(x, y) == back ? '.' : '?';
-            rows.push_back(row);
+    // One string a row: '.' for the background, '#' for ink, '?' for anything else.
+    Rows picture(uint16_t ink) const {
+        Rows rows(static_cast<size_t>(height));
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) rows[y] += at(x, y) == background ? '.' : at(x, y) == ink ? '#' : '?';
         }
         return rows;
     }
-
-    int countNot(uint16_t value) const {
-        int count = 0;
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) count += at(x, y) != value;
-        }
-        return count;
-    }
-
-    int width() const { return w; }
-    int height() const { return h; }
-    uint16_t background() const { return back; }
-
-private:
-    int w;
-    int h;
-    uint16_t back;
-    std::vector<uint16_t> memory;
 };
+
+// An 8-bit bitmap resource: the header, colour table entry i = colourOf(i), pixel (x, y) = indexOf(x, y).
+inline std::vector<uint8_t> makeBitmap(int32_t width, int32_t height, const std::function<Rgb(int)>& colourOf,
+                                       const std::function<int(int, int)>& indexOf, uint16_t bitCount = 8) {
+    std::vector<uint8_t> bytes(40, 0);
+    const uint32_t fields[] = {40, static_cast<uint32_t>(width), static_cast<uint32_t>(height), 1u | (bitCount << 16)};
+    for (size_t i = 0; i < 16; ++i) bytes[i] = static_cast<uint8_t>(fields[i / 4] >> (8 * (i % 4)));
+    for (int i = 0; i < 256; ++i) {
+        const Rgb c = colourOf(i);
+        bytes.insert(bytes.end(), {uint8_t(blueOf(c)), uint8_t(greenOf(c)), uint8_t(redOf(c)), 0});
+    }
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) bytes.push_back(static_cast<uint8_t>(indexOf(x, y)));
+    }
+    return bytes;
+}
