@@ -6,7 +6,7 @@ namespace art {
 
 namespace {
 
-constexpr Box frameOuter{5, 5, 156, 88};
+constexpr Box frameOuter{5, 5, 153, 88};
 constexpr float frameWidth = 9;
 constexpr int rods = 4;
 constexpr float beadRadiusX = 6.2f, beadRadiusY = 7.4f;

@@ -14,8 +14,9 @@ constexpr float clockRadius = 31;
 
 void drawBells(Painter& painter) {
     const float outline = painter.atLeastPixels(2, 1);
-    painter.fill(inflate(arcStroke({clockCentre.x, 22}, 21, 205, 335, 2.2f), outline), style::ink);
-    painter.fill(arcStroke({clockCentre.x, 22}, 21, 205, 335, 2.2f), style::steel);
+    const Shape handle = arcStroke({clockCentre.x, 24}, 17, 208, 332, 2.2f);
+    painter.fill(inflate(handle, outline), style::ink);
+    painter.fill(handle, style::steel);
     for (float side : {-1.0f, 1.0f}) {
         const Vec centre{clockCentre.x + side * 23, 19};
         const Shape dome =

@@ -109,7 +109,8 @@ float textWidth(const std::string& text, const LetterStyle& style) {
         if (!glyph) continue;
         width += advance(*glyph, style) + (i + 1 < text.size() ? kerning(text[i], text[i + 1]) : 0);
     }
-    return (width - style.tracking) * unitFor(style);
+    // The lean carries the tops of the last letter to the right by the slant over the cap height.
+    return (width - style.tracking + style.slant) * unitFor(style);
 }
 
 Shape textShape(const std::string& text, Vec topLeft, const LetterStyle& style) {

@@ -18,7 +18,7 @@ struct LetterStyle {
 // Characters the alphabet knows: A B V a c d e i l m n o r t x, the digits and space.
 bool hasGlyph(char c);
 
-// The width of text laid out in the style, pen included.
+// The width of text laid out in the style, pen and lean included.
 float textWidth(const std::string& text, const LetterStyle& style);
 
 // The text as one shape, the top-left of its first capital (pen included) at topLeft.

@@ -32,7 +32,8 @@ RgbaImage drawLogo(const LogoLayout& layout) {
     text.shadowColour = style::shadow;
 
     const float width = textWidth(title, text.letters);
-    const float margin = text.outline;
+    // The outline and the shadow stay a pixel clear of the edges at either scale.
+    const float margin = text.outline + painter.atLeastPixels(1, 1);
     const float room = wideLogo.width - 2 * margin - text.shadowOffset.x;
     if (width > room) text.letters.capHeight *= room / width;
     const float left = (wideLogo.width - text.shadowOffset.x - textWidth(title, text.letters)) / 2;

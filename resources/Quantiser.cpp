@@ -108,14 +108,14 @@ IndexedImage quantise(const RgbaImage& picture, const std::vector<Colour24>& res
     for (const Rgba& p : picture.pixels) ++histogram[toColour24(p)];
 
     std::vector<Colour24> palette = reserved;
-    std::vector<Weighted> free;
+    std::vector<Weighted> others;
     for (const auto& [colour, count] : histogram)
-        if (std::find(reserved.begin(), reserved.end(), colour) == reserved.end()) free.push_back({colour, count});
+        if (std::find(reserved.begin(), reserved.end(), colour) == reserved.end()) others.push_back({colour, count});
     const size_t room = 256 - reserved.size();
-    if (free.size() <= room) {
-        for (const Weighted& w : free) palette.push_back(w.colour);
+    if (others.size() <= room) {
+        for (const Weighted& w : others) palette.push_back(w.colour);
     } else {
-        for (Colour24 c : medianCut(std::move(free), room)) palette.push_back(c);
+        for (Colour24 c : medianCut(std::move(others), room)) palette.push_back(c);
     }
     std::copy(palette.begin(), palette.end(), out.palette.begin());
 

@@ -150,3 +150,43 @@ TEST(BitmapResources, PanelCornersMeetTheStraightBands) {
         }
     }
 }
+
+namespace {
+
+// How many pixels along the given edges of a region are not the key.
+int drawnOnEdges(const BitmapView& bitmap, art::Region r, art::Colour24 key, bool top, bool left, bool bottom,
+                 bool right) {
+    int drawn = 0;
+    for (int x = r.x; x < r.right(); ++x) {
+        drawn += top && bitmap.colour(x, r.y) != key;
+        drawn += bottom && bitmap.colour(x, r.bottom() - 1) != key;
+    }
+    for (int y = r.y; y < r.bottom(); ++y) {
+        drawn += left && bitmap.colour(r.x, y) != key;
+        drawn += right && bitmap.colour(r.right() - 1, y) != key;
+    }
+    return drawn;
+}
+
+}  // namespace
+
+// Pictures stay inside their rectangles with room to spare, so nothing is cut off where the program
+// draws them; only the ribbon runs on across the edges where the strip continues it.
+TEST(BitmapResources, PicturesAreNotCutOffAtTheirEdges) {
+    for (const art::LogoLayout& logo : {art::wideLogo, art::narrowLogo}) {
+        const BitmapView bitmap = BitmapView::find(logo.id);
+        ASSERT_EQ(bitmap.width, logo.width);
+        EXPECT_EQ(drawnOnEdges(bitmap, {0, 0, logo.width, logo.height}, art::logoColourKey, true, true, true, true), 0)
+            << logo.id;
+    }
+    for (const art::SheetLayout& sheet : sheets) {
+        SCOPED_TRACE(sheet.id);
+        const BitmapView bitmap = BitmapView::find(sheet.id);
+        ASSERT_EQ(bitmap.width, sheet.width);
+        const art::Colour24 key = art::sheetColourKey;
+        EXPECT_EQ(drawnOnEdges(bitmap, sheet.sideArtUpper, key, true, true, true, true), 0);
+        EXPECT_EQ(drawnOnEdges(bitmap, sheet.sideArtLower, key, true, true, true, true), 0);
+        EXPECT_EQ(drawnOnEdges(bitmap, sheet.bannerRegion, key, true, true, false, false), 0);
+        EXPECT_EQ(drawnOnEdges(bitmap, sheet.cornerOrnament, key, true, false, false, false), 0);
+    }
+}
