@@ -18,12 +18,6 @@ RgbaImage enlarged(const RgbaImage& image, int factor) {
     return out;
 }
 
-}  // namespace art
-
-#include "ArtLayout.h"
-
-namespace art {
-
 namespace {
 
 void blit(RgbaImage& screen, const IndexedImage& image, Region source, int x, int y, Colour24 key) {
