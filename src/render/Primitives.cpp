@@ -185,7 +185,9 @@ void wuInterior(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Rgb colour) {
     int64_t y = y0;
     for (int64_t i = 1; i < major; ++i) {
         accumulator += step;
-        if (accumulator > 0xFFFF) {  // wrapped: one pixel further along the minor axis
+        // A carry out of 16 bits moves one pixel along the minor axis. Testing the carry rather than
+        // "no larger than before" keeps a step of 0 (a line over 65,536 pixels long) from moving every time.
+        if (accumulator > 0xFFFF) {
             accumulator &= 0xFFFF;
             if (steep) {
                 x += sx;
