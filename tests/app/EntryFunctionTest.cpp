@@ -1,0 +1,43 @@
+// The entry function: make the program object, run it, delete it, and return 0 whatever happened.
+#include <new>
+
+#include "RecordingApp.h"
+
+namespace {
+
+bool refuseAllocation = false;
+std::vector<std::string> logOfDeletedApp;
+
+class EntryApp : public RecordingApp {
+public:
+    ~EntryApp() override { logOfDeletedApp = log; }
+};
+
+}  // namespace
+
+GameApp* createApplication() { return refuseAllocation ? nullptr : new (std::nothrow) EntryApp; }
+
+using EntryFunction = AppTest;
+
+TEST_F(EntryFunction, RunsAndDeletesTheProgramObject) {
+    platform::HeadlessBackend& backend = useScreen(240, 320);
+    backend.pushKey('7');
+    backend.setScript({});
+    logOfDeletedApp.clear();
+    EXPECT_EQ(runApplication(), 0);
+    EXPECT_EQ(logOfDeletedApp,
+              (std::vector<std::string>{"start", "frame", "keydown 55", "frame", "keyup 55", "frame", "exit"}));
+    EXPECT_EQ(currentApp, nullptr);
+    EXPECT_TRUE(backend.messageBoxes().empty());
+}
+
+TEST_F(EntryFunction, TellsTheUserWhenTheProgramCannotBeMade) {
+    platform::HeadlessBackend& backend = useScreen(240, 320);
+    refuseAllocation = true;
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(runApplication(), 0);
+    ::testing::internal::GetCapturedStderr();
+    refuseAllocation = false;
+    EXPECT_EQ(backend.messageBoxes(), (std::vector<std::u16string>{u"ERROR: Failed to start the program."}));
+    EXPECT_FALSE(backend.windowCreated());
+}

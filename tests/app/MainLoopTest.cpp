@@ -1,0 +1,198 @@
+// The main loop's pacing, its redraws, the inactive window and the ways it ends.
+#include "RecordingApp.h"
+#include "render/Colour.h"
+#include "support/Random.h"
+
+using namespace platform;
+
+namespace {
+
+int countOf(const std::vector<std::string>& log, const std::string& entry) {
+    return static_cast<int>(std::count(log.begin(), log.end(), entry));
+}
+
+}  // namespace
+
+using MainLoop = AppTest;
+
+// A frame starts every period, or at once when the last frame's work took the period or longer: slow
+// frames never add a sleep on top of their work.
+TEST_F(MainLoop, FramesStartEveryPeriodOrRightAfterASlowFrame) {
+    for (uint32_t work : {0u, 10u, 24u, 25u, 30u, 70u}) {
+        SCOPED_TRACE("work " + std::to_string(work) + " ms");
+        HeadlessBackend& backend = useScreen(240, 320);
+        RecordingApp app;
+        app.animate = true;
+        app.workMs = work;
+        app.quitAfterFrame = 8;
+        runUntilItQuits(app);
+
+        ASSERT_EQ(app.frames, 8);
+        // frameTimes[0] is the first frame, drawn by run before the loop starts.
+        for (size_t i = 2; i < app.frameTimes.size(); ++i)
+            EXPECT_EQ(app.frameTimes[i] - app.frameTimes[i - 1], std::max(work, 25u)) << "frame " << i;
+        const uint64_t workSleeps = work ? static_cast<uint64_t>(app.frames) : 0;
+        const uint64_t loopSleeps = backend.sleepCount() - workSleeps;
+        EXPECT_EQ(loopSleeps, work >= 25 ? 0u : 7u);
+    }
+}
+
+// Every input message redraws a program that draws only on demand; once frames are continuous, input
+// draws nothing extra. A pointer move redraws only while the stylus is held; a right-button release
+// reaches no operation.
+TEST_F(MainLoop, InputRedrawsOnlyWhileFramesAreNotContinuous) {
+    const auto queueInput = [](HeadlessBackend& backend) {
+        backend.pushKey('1');
+        backend.pushMessage({WM_MOUSEMOVE, 0, makePointLParam(-5, -7)});
+        backend.pushMessage({WM_RBUTTONUP, 0, makePointLParam(3, 3)});
+        backend.pushMessage({WM_RBUTTONDOWN, 2, makePointLParam(3, 4)});
+        backend.pushMessage({WM_LBUTTONDOWN, 1, makePointLParam(10, 10)});
+        backend.pushMessage({WM_MOUSEMOVE, 1, makePointLParam(12, 12)});
+        backend.pushMessage({WM_LBUTTONUP, 0, makePointLParam(12, 12)});
+    };
+    {
+        SCOPED_TRACE("on demand");
+        queueInput(useScreen(240, 320));
+        RecordingApp app;
+        runScript(app, "");
+        const std::vector<std::string> expected = {
+            "start", "frame",      "keydown 49", "frame",      "keyup 49", "frame",    "move -5,-7", "right 3,4",
+            "frame", "down 10,10", "frame",      "move 12,12", "frame",    "up 12,12", "frame",      "exit"};
+        EXPECT_EQ(app.log, expected);
+    }
+    {
+        SCOPED_TRACE("continuous");
+        queueInput(useScreen(240, 320));
+        RecordingApp app;
+        app.animate = true;
+        app.quitAfterFrame = 3;
+        runUntilItQuits(app);
+        const std::vector<std::string> expected = {"start",      "frame",     "keydown 49", "keyup 49",
+                                                   "move -5,-7", "right 3,4", "down 10,10", "move 12,12",
+                                                   "up 12,12",   "frame",     "frame",      "exit"};
+        EXPECT_EQ(app.log, expected);
+    }
+}
+
+// An inactive window draws nothing, even for input; activation (which lays out only when the size
+// changed) or a paint message brings the frames back.
+TEST_F(MainLoop, InactiveWindowDrawsNothingUntilActivatedOrPainted) {
+    const auto framesBetween = [](const RecordingApp& app, uint32_t from, uint32_t to) {
+        return std::count_if(app.frameTimes.begin(), app.frameTimes.end(),
+                             [&](uint32_t t) { return t >= from && t < to; });
+    };
+    {
+        SCOPED_TRACE("activated");
+        useScreen(240, 320);
+        RecordingApp app;
+        app.animate = true;
+        runScript(app, "wait 100\ndeactivate\nwait 400\nkey 49\nwait 400\nactivate\nwait 100\nclose\n");
+        EXPECT_EQ(framesBetween(app, 100, 900), 0);
+        EXPECT_EQ(framesBetween(app, 900, 1000), 4);  // 900, 925, 950, 975
+        EXPECT_EQ(app.calls(), (std::vector<std::string>{"start", "keydown 49", "keyup 49", "activate", "exit"}));
+    }
+    {
+        SCOPED_TRACE("painted");
+        HeadlessBackend& backend = useScreen(240, 320);
+        RecordingApp app;
+        app.animate = true;
+        app.afterKeyDown = [&](uint32_t) { backend.pushMessage({WM_PAINT, 0, 0}); };
+        runScript(app, "wait 100\ndeactivate\nwait 400\nkey 49\nwait 400\nclose\n");
+        EXPECT_EQ(framesBetween(app, 100, 500), 0);
+        EXPECT_EQ(framesBetween(app, 500, 900), 16 + 1);  // the paint's own frame, then one every period
+        EXPECT_EQ(countOf(app.log, "activate"), 0);
+    }
+}
+
+// requestQuit inside a frame: that frame is finished and shown, input still queued is handled but
+// draws nothing, the loop ends at the next empty queue without sleeping, and onExit runs.
+TEST_F(MainLoop, QuitRequestedDuringAFrameFinishesThatFrameOnly) {
+    constexpr uint16_t marker = 0xF800;
+    HeadlessBackend& backend = useScreen(240, 320);
+    backend.pushKey('1');
+    RecordingApp app;
+    app.duringFrame = [&](int frame) {
+        if (frame != 2) return;
+        app.requestQuit();
+        backend.pushKey('2');
+        backend.pushTap(5, 5);
+        targetPixels()[0] = marker;  // drawn after the request: must still be presented
+    };
+    runScript(app, "wait 5000\nclose\n");  // would end a loop that missed the request, much later
+
+    const std::vector<std::string> expected = {"start",      "frame",    "keydown 49", "frame",  "keyup 49",
+                                               "keydown 50", "keyup 50", "down 5,5",   "up 5,5", "exit"};
+    EXPECT_EQ(app.log, expected);
+    EXPECT_EQ(backend.presentCount(), 2u);
+    ASSERT_FALSE(backend.lastFrame().empty());
+    EXPECT_EQ(backend.lastFrame()[0], marker);
+    EXPECT_EQ(tickCount(), 0u);
+}
+
+// The window's close message and the system close command both end the loop; input already queued
+// is handled without drawing, and onExit runs once. Another system command changes nothing.
+TEST_F(MainLoop, CloseMessagesEndTheLoopAndExitRuns) {
+    const Message closings[] = {{WM_CLOSE, 0, 0}, {WM_SYSCOMMAND, SC_CLOSE | 0x3, 0}};
+    for (const Message& closing : closings) {
+        SCOPED_TRACE(closing.message);
+        HeadlessBackend& backend = useScreen(240, 320);
+        RecordingApp app;
+        app.animate = true;
+        app.duringFrame = [&](int frame) {
+            if (frame == 2) backend.pushMessage({WM_SYSCOMMAND, 0xF020, 0});  // minimise: not a close
+            if (frame != 4) return;
+            backend.pushMessage(closing);
+            backend.pushKey('1');
+        };
+        runScript(app, "wait 5000\nclose\n");
+
+        EXPECT_EQ(app.frames, 4);
+        const std::vector<std::string> tail(app.log.end() - 4, app.log.end());
+        EXPECT_EQ(tail, (std::vector<std::string>{"frame", "keydown 49", "keyup 49", "exit"}));
+        EXPECT_EQ(countOf(app.log, "exit"), 1);
+        EXPECT_LT(tickCount(), 5000u);
+        if (closing.message == WM_CLOSE) {
+            EXPECT_FALSE(app.continuousFrames);
+        }
+    }
+}
+
+// Start-up: the generator is seeded with the UTC minute, the client area is the screen below the task
+// bar (480 x 640 when the screen reports no size), every frame is cleared to the program's background
+// and presented, and keys come with the direction-key table.
+TEST_F(MainLoop, StartUpSeedsSizesClearsAndPresents) {
+    class TintedApp : public RecordingApp {
+    public:
+        Rgb backgroundColor() override { return makeRgb(0x12, 0x9A, 0xE0); }
+        void onStart() override {
+            RecordingApp::onStart();
+            firstRandom = nextRandom();
+        }
+        int firstRandom = -1;
+    };
+    LaunchOptions options;
+    options.screenWidth = 240;
+    options.screenHeight = 320;
+    options.taskBarHeight = 26;
+    options.minute = 59;
+    HeadlessBackend& backend = resetHeadlessBackend(options);
+    backend.pushKey('5');
+    TintedApp app;
+    runScript(app, "");
+
+    seedRandom(59);
+    EXPECT_EQ(app.firstRandom, nextRandom());
+    EXPECT_EQ(app.frameSizes.front(), "240x294");
+    EXPECT_EQ(backend.frameWidth(), 240);
+    EXPECT_EQ(backend.frameHeight(), 294);
+    const uint16_t background = rgbTo565(makeRgb(0x12, 0x9A, 0xE0));
+    EXPECT_TRUE(std::all_of(backend.lastFrame().begin(), backend.lastFrame().end(),
+                            [&](uint16_t p) { return p == background; }));
+    EXPECT_EQ(backend.presentCount(), static_cast<uint64_t>(app.frames));
+    EXPECT_EQ(app.firstKeyTable, (std::vector<uint32_t>{38, 40, 37, 39, 0, 0, 0, 0}));
+
+    useScreen(0, 0);
+    RecordingApp unsized;
+    runScript(unsized, "");
+    EXPECT_EQ(unsized.frameSizes.front(), "480x640");
+}

@@ -1,0 +1,114 @@
+#pragma once
+// Whole-loop tests of the application object: a program object that writes every call the framework
+// makes on it into one log, in order, run by the real main loop on a fresh headless backend whose
+// clock moves only when the program sleeps.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/GameApp.h"
+#include "platform/Platform.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "render/DrawTarget.h"
+#include "ui/HitList.h"
+
+class RecordingApp : public GameApp {
+public:
+    // Virtual milliseconds each frame's work takes.
+    uint32_t workMs = 0;
+    // Sets continuousFrames in every frame, as the front-end does.
+    bool animate = false;
+    // requestQuit at the end of this frame (counted from 1); 0: never.
+    int quitAfterFrame = 0;
+    // Runs inside each frame after it is logged, with the frame's number.
+    std::function<void(int frame)> duringFrame;
+    std::function<void(uint32_t key)> afterKeyDown;
+
+    std::vector<std::string> log;
+    std::vector<uint32_t> frameTimes;     // tick count at the start of each frame's work
+    std::vector<std::string> frameSizes;  // the draw target's size in each frame
+    std::vector<uint32_t> firstKeyTable;  // what came with the first key
+    int frames = 0;
+
+    void onStart() override { log.push_back("start"); }
+    void onExit() override { log.push_back("exit"); }
+    void onActivate() override { log.push_back("activate"); }
+    void onResize(int32_t w, int32_t h) override { log.push_back("resize " + size(w, h)); }
+
+    void updateAndDraw() override {
+        ++frames;
+        log.push_back("frame");
+        frameTimes.push_back(platform::tickCount());
+        frameSizes.push_back(size(targetWidth(), targetHeight()));
+        if (animate) continuousFrames = true;
+        if (workMs) platform::sleepMs(workMs);
+        if (duringFrame) duringFrame(frames);
+        if (frames == quitAfterFrame) requestQuit();
+        // A loop that never ends fails the test instead of hanging it.
+        if (frames > 5000) {
+            ADD_FAILURE() << "the main loop did not end";
+            requestQuit();
+        }
+    }
+
+    void onPointerDown(int32_t x, int32_t y) override { log.push_back("down " + point(x, y)); }
+    void onPointerUp(int32_t x, int32_t y) override { log.push_back("up " + point(x, y)); }
+    void onDoubleClick(int32_t x, int32_t y) override { log.push_back("double " + point(x, y)); }
+    void onRightButtonDown(int32_t x, int32_t y) override { log.push_back("right " + point(x, y)); }
+    void onRightDoubleClick(int32_t x, int32_t y) override { log.push_back("rightdouble " + point(x, y)); }
+    void onPointerMove(int32_t x, int32_t y) override { log.push_back("move " + point(x, y)); }
+
+    bool onKeyDown(uint32_t key, const uint32_t* table) override {
+        if (firstKeyTable.empty()) firstKeyTable.assign(table, table + 8);
+        log.push_back("keydown " + std::to_string(key));
+        if (afterKeyDown) afterKeyDown(key);
+        return true;
+    }
+    bool onKeyUp(uint32_t key, const uint32_t*) override {
+        log.push_back("keyup " + std::to_string(key));
+        return true;
+    }
+
+    // The log without its frames: the calls the input made.
+    std::vector<std::string> calls() const {
+        std::vector<std::string> out;
+        std::copy_if(log.begin(), log.end(), std::back_inserter(out),
+                     [](const std::string& e) { return e != "frame"; });
+        return out;
+    }
+
+private:
+    static std::string size(int32_t w, int32_t h) { return std::to_string(w) + "x" + std::to_string(h); }
+    static std::string point(int32_t x, int32_t y) { return std::to_string(x) + "," + std::to_string(y); }
+};
+
+class AppTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        clearHitList();
+        setDrawTarget(nullptr, 0, 0);
+        platform::resetHeadlessBackend();
+    }
+
+    platform::HeadlessBackend& useScreen(int width, int height, int taskBar = 0) {
+        platform::LaunchOptions options;
+        options.screenWidth = width;
+        options.screenHeight = height;
+        options.taskBarHeight = taskBar;
+        return platform::resetHeadlessBackend(options);
+    }
+
+    // Runs the program with this script; the backend closes the window after the script's last command.
+    static void runScript(GameApp& app, const std::string& script) {
+        std::vector<platform::ScriptCommand> commands;
+        std::string error;
+        ASSERT_TRUE(platform::parseScript(script, commands, error)) << error;
+        platform::headlessBackend()->setScript(std::move(commands));
+        EXPECT_EQ(app.run(), 0);
+    }
+    // Runs a program that ends itself; a loop that misses its end still stops, ten virtual minutes on.
+    static void runUntilItQuits(GameApp& app) { runScript(app, "wait 600000\nclose\n"); }
+};

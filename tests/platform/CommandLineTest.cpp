@@ -1,0 +1,175 @@
+// The command line and the headless runner's script language.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/common/LaunchOptions.h"
+#include "platform/headless/HeadlessBackend.h"
+
+using namespace platform;
+
+namespace {
+
+struct Parsed {
+    int status = 0;
+    LaunchOptions options;
+    std::string out;
+    std::string err;
+};
+
+Parsed parse(std::vector<std::string> args) {
+    args.insert(args.begin(), "vortellanox");
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    Parsed parsed;
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    parsed.status = parseCommandLine(static_cast<int>(args.size()), argv.data(), parsed.options);
+    parsed.err = ::testing::internal::GetCapturedStderr();
+    parsed.out = ::testing::internal::GetCapturedStdout();
+    return parsed;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        out.push_back(text.substr(start, end - start));
+    if (start < text.size()) out.push_back(text.substr(start));
+    return out;
+}
+
+}  // namespace
+
+TEST(CommandLine, ReadsEveryOption) {
+    const Parsed window = parse({"--screen", "240x320", "--task-bar", "26", "--fullscreen", "--data-dir", "/tmp/vx"});
+    EXPECT_EQ(window.status, -1);
+    EXPECT_EQ(window.options.screenWidth, 240);
+    EXPECT_EQ(window.options.screenHeight, 320);
+    EXPECT_EQ(window.options.taskBarHeight, 26);
+    EXPECT_TRUE(window.options.fullscreen);
+    EXPECT_EQ(window.options.dataDir, "/tmp/vx");
+    EXPECT_FALSE(window.options.headless);
+    EXPECT_EQ(window.err, "");
+
+    const Parsed runner = parse({"--headless", "--script", "play.txt", "--minute", "59"});
+    EXPECT_EQ(runner.status, -1);
+    EXPECT_TRUE(runner.options.headless);
+    EXPECT_EQ(runner.options.scriptPath, "play.txt");
+    EXPECT_EQ(runner.options.minute, 59);
+    EXPECT_EQ(runner.options.screenWidth, 480);
+    EXPECT_EQ(runner.options.screenHeight, 640);
+
+    const Parsed help = parse({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("usage: vortellanox")) << help.out;
+    EXPECT_EQ(parse({"--version"}).status, 0);
+}
+
+// Every mistake ends the program with status 2, one line saying what is wrong and then the usage,
+// all on standard error.
+TEST(CommandLine, RejectsUnknownOptionsAndBadValues) {
+    const std::vector<std::vector<std::string>> mistakes = {
+        {"--bogus"},
+        {"-screen", "240x320"},
+        {"--screen", "0x5"},
+        {"--screen", "abc"},
+        {"--screen", "241x320"},
+        {"--screen", "240x"},
+        {"--screen", "240x320x2"},
+        {"--screen", "+240x320"},
+        {"--screen", "9999999x320"},
+        {"--screen"},
+        {"--task-bar", "-3"},
+        {"--task-bar", "2a"},
+        {"--screen", "240x320", "--task-bar", "320"},
+        {"--minute", "60"},
+        {"--headless", "--minute", "5"},
+        {"--script", "play.txt"},
+        {"--data-dir", ""},
+    };
+    for (const auto& args : mistakes) {
+        std::string shown;
+        for (const std::string& arg : args) shown += arg + " ";
+        SCOPED_TRACE(shown);
+        const Parsed parsed = parse(args);
+        EXPECT_EQ(parsed.status, 2);
+        EXPECT_EQ(parsed.out, "");
+        const std::vector<std::string> said = lines(parsed.err);
+        ASSERT_GE(said.size(), 2u);
+        EXPECT_TRUE(said[0].starts_with("vortellanox: ")) << said[0];
+        EXPECT_TRUE(said[1].starts_with("usage: vortellanox")) << said[1];
+        for (size_t i = 2; i < said.size(); ++i) EXPECT_TRUE(said[i].starts_with(" ")) << said[i];
+    }
+    EXPECT_NE(parse({"--bogus"}).err.find("--bogus"), std::string::npos);
+}
+
+// Comments and blank lines are skipped; waits add up; each command keeps its line number.
+TEST(Scripts, CommandsTakeTheTimeOfTheWaitsBeforeThem) {
+    const std::string text =
+        "# a comment\n"
+        "key 49   # one\n"
+        "\n"
+        "wait 100\n"
+        "tap 5 -6\n"
+        "wait 20\n"
+        "wait 30\n"
+        "type 12*#\n"
+        "press 1 2\nmove 3 4\nrelease 5 6\n"
+        "rotate\ndeactivate\nactivate\nshot out.png\nanswer\nclose\n";
+    std::vector<ScriptCommand> commands;
+    std::string error;
+    ASSERT_TRUE(parseScript(text, commands, error)) << error;
+    ASSERT_EQ(commands.size(), 12u);
+    EXPECT_EQ(commands[0].kind, ScriptCommand::Key);
+    EXPECT_EQ(commands[0].x, 49);
+    EXPECT_EQ(commands[0].at, 0u);
+    EXPECT_EQ(commands[0].line, 2);
+    EXPECT_EQ(commands[1].kind, ScriptCommand::Tap);
+    EXPECT_EQ(commands[1].y, -6);
+    EXPECT_EQ(commands[1].at, 100u);
+    EXPECT_EQ(commands[1].line, 5);
+    EXPECT_EQ(commands[2].kind, ScriptCommand::Type);
+    EXPECT_EQ(commands[2].text, "12*#");
+    EXPECT_EQ(commands[2].at, 150u);
+    EXPECT_EQ(commands[9].kind, ScriptCommand::Shot);
+    EXPECT_EQ(commands[9].text, "out.png");
+    EXPECT_EQ(commands[11].kind, ScriptCommand::Close);
+    EXPECT_EQ(commands[11].at, 150u);
+
+    // '#' in the digits of "type" is the phone's hash key, not a comment.
+    commands.clear();
+    ASSERT_TRUE(parseScript("type #  # the hash key\n", commands, error)) << error;
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].text, "#");
+}
+
+TEST(Scripts, ErrorsNameTheirLine) {
+    const std::pair<std::string, std::string> mistakes[] = {
+        {"key 49\n\njump 3\n", "line 3: "},
+        {"wait -5\n", "line 1: "},
+        {"# c\nwait 1.5\n", "line 2: "},
+        {"key 0\n", "line 1: "},
+        {"key 255\n", "line 1: "},
+        {"key\n", "line 1: "},
+        {"tap 1\n", "line 1: "},
+        {"tap 1 2 3\n", "line 1: "},
+        {"tap 1 40000\n", "line 1: "},
+        {"type 12a\n", "line 1: "},
+        {"type\n", "line 1: "},
+        {"rotate now\n", "line 1: "},
+        {"shot\n", "line 1: "},
+        {"shot a.png b.png\n", "line 1: "},
+        {"close 1\n", "line 1: "},
+    };
+    for (const auto& [text, prefix] : mistakes) {
+        SCOPED_TRACE(text);
+        std::vector<ScriptCommand> commands;
+        std::string error;
+        EXPECT_FALSE(parseScript(text, commands, error));
+        EXPECT_TRUE(error.starts_with(prefix)) << error;
+        EXPECT_GT(error.size(), prefix.size());
+    }
+}
