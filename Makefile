@@ -40,7 +40,7 @@ screenshots: build
 install: build
 	@cmake --install $(RELEASE) --prefix $(PREFIX)
 
-lint: deps $(RELEASE)/Makefile
+lint: deps
 	@cppcheck --quiet --error-exitcode=1 --enable=warning,performance,portability --std=c++20 \
 		--inline-suppr --suppress=missingIncludeSystem -I src src
 

@@ -61,7 +61,9 @@ void ImageRegion::draw() {
 }
 
 void ImageRegion::bounds(Rect& rect) const {
-    rect = Rect{posX, posY, saturate(int64_t{posX} + frameW), saturate(int64_t{posY} + heightPx)};
+    const int64_t right = static_cast<int64_t>(posX) + frameW;
+    const int64_t bottom = static_cast<int64_t>(posY) + heightPx;
+    rect = Rect{posX, posY, saturate(right), saturate(bottom)};
 }
 
 void ImageRegion::setFrame(int32_t index) { frameIndex = std::clamp(index, 0, frames - 1); }

@@ -6,9 +6,9 @@
 #include "render/DrawTarget.h"
 
 const CachedGlyph& GlyphCache::glyph(char16_t code) {
-    CachedGlyph& slot = code < latin.size() ? latin[code] : others[code];
-    if (!slot.ready) rasterise(code, slot);
-    return slot;
+    CachedGlyph* slot = code < latin.size() ? &latin[code] : &others[code];
+    if (!slot->ready) rasterise(code, *slot);
+    return *slot;
 }
 
 void GlyphCache::clear() {
