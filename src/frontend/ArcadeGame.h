@@ -142,7 +142,7 @@ private:
     void drawMainMenuContent(const Rect& panel, int32_t menuY);
     void drawOptionsContent(const Rect& panel);
     void drawHighScoresContent(const Rect& panel);
-    void drawHighScoreEntry(const HighScoreEntry& entry, const Rect& panel, int32_t top);
+    void drawHighScoreEntry(const HighScoreEntry& entry, const Rect& panel, int32_t top, int32_t step);
 
     // Nothing is saved at exit unless the files were loaded at start-up, so a start that failed
     // early cannot overwrite the player's table with an empty one.

@@ -54,19 +54,25 @@ void ArcadeGame::drawHighScoresContent(const Rect& outer) {
     rankRow.setWidth(panel.width());
     rankRow.setPosition(panel.left, panel.bottom - rankRow.getHeight());
 
-    // The four lines of an entry sit centred between the button and the row.
+    // The four lines of an entry sit centred between the button and the row, a line and a half apart.
+    // Where the panel is too short for that (the back button keeps its taller default height until the
+    // options screen has been shown) they close up rather than run over the button and the row.
     const int32_t backTop = backButton.y;
-    const int32_t backHeight = backButton.getHeight();
-    const int32_t top = (rankRow.y - backHeight - backTop) / 2 - (5 * h + h / 2) / 2 + backTop + backHeight;
+    const int32_t backBottom = backTop + backButton.getHeight();
+    const int32_t room = rankRow.y - backBottom;
+    int32_t step = h + h / 2;
+    int32_t top = (rankRow.y - backButton.getHeight() - backTop) / 2 - (5 * h + h / 2) / 2 + backBottom;
+    if (room < 3 * step + h) {
+        step = std::max(h, (room - h) / 3);
+        top = backBottom + (room - 3 * step - h) / 2;
+    }
     const int32_t shown = std::clamp(rankRow.selectedIndex(), 0, HighScoreRows - 1);
-    drawHighScoreEntry(highScores[shown], panel, top);
+    drawHighScoreEntry(highScores[shown], panel, top, step);
 
     rankRow.draw();
 }
 
-void ArcadeGame::drawHighScoreEntry(const HighScoreEntry& entry, const Rect& panel, int32_t top) {
-    const int32_t h = currentAscent();
-    const int32_t step = h + h / 2;
+void ArcadeGame::drawHighScoreEntry(const HighScoreEntry& entry, const Rect& panel, int32_t top, int32_t step) {
     if (entry.entryScore == 0) {
         drawCentred(u"- Empty -", panel.left, top, panel.width(), inkColour);
         return;

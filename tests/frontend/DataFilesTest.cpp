@@ -163,26 +163,6 @@ TEST_F(DataFiles, DamagedSettingsLoadWithDefaults) {
     }
 }
 
-// A table that cannot be written is not reported; the settings then record no table, and the
-// next start shows none.
-TEST_F(DataFiles, AFolderThatCannotBeMadeLosesOnlyTheTable) {
-    putBytes("My Documents", "a file where the folder should be");
-    {
-        useScreen(240, 320);
-        TestArcade game;
-        playOneGame(game, 30);
-        run(game);
-    }
-    const std::string settings = bytesOf(settingsFile);
-    EXPECT_EQ(settings.substr(settings.size() - 5), "\n0\n0\n");
-    useScreen(240, 320);
-    TestArcade game;
-    game.closeAfter = 2;
-    run(game);
-    EXPECT_FALSE(soundOn);
-    EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{0, 0, 0, 0, 0}));
-}
-
 // Without a font nothing can be shown: the player is told, and the files of earlier runs stay as they are.
 TEST_F(DataFiles, NoFontShowsAMessageAndLeavesTheFilesAlone) {
     {

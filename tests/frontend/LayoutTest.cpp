@@ -2,6 +2,7 @@
 // that matter to the player, checked on the frames, not pixel for pixel.
 #include "FrontEndFixture.h"
 #include "render/Colour.h"
+#include "ui/Palette.h"
 
 using namespace platform;
 
@@ -145,5 +146,40 @@ TEST_F(ScreenLayout, LinkCentresByOrientation) {
         EXPECT_NEAR(drawn.linkCentre, c.centre, 1);
         const int bottomStrip = c.height - c.ornament - 2 + c.stripOffset;
         EXPECT_EQ(drawn.linkY, bottomStrip - drawn.linkHeight / 2 - drawn.linkHeight);
+    }
+}
+
+// Shown straight from the main menu, before the options screen has set the back button's height, an
+// entry's four lines still keep clear of the button above them and of the rank row below.
+TEST_F(ScreenLayout, AnEntryKeepsClearOfTheButtonAndTheRow) {
+    for (auto [width, height] : {std::pair{240, 320}, {320, 240}, {176, 220}, {480, 640}}) {
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+        HeadlessBackend& backend = useScreen(width, height);
+        TestArcade game;
+        game.highScores[0] = {u"", u"Multiply (7)", u"Normal", 1234, 12};
+        Frame frame;
+        Rect back, row;
+        game.closeAfter = 5;
+        game.plan = {{1, [] { TestArcade::key('3'); }},
+                     {2,
+                      [&] {
+                          back = {game.backButton.x, game.backButton.y, game.backButton.x + game.backButton.getWidth(),
+                                  game.backButton.y + game.backButton.getHeight()};
+                          row = {game.rankRow.x, game.rankRow.y, game.rankRow.x + game.rankRow.getWidth(),
+                                 game.rankRow.y + game.rankRow.getHeight()};
+                      }},
+                     {3, [&] {
+                          frame = {backend.lastFrame(), backend.frameWidth()};
+                      }}};
+        run(game);
+        // Text running into them would be drawn over the button's lower edge (a panel's outline takes
+        // the row below its height) and under the row.
+        for (int x = back.left; x < back.right; ++x) ASSERT_TRUE(frame.is(x, back.bottom, inkColour)) << x;
+        int lowestInk = 0;
+        for (int y = back.bottom + 1; y < row.top; ++y)
+            for (int x = row.left; x < row.right; ++x)
+                if (!frame.is(x, y, white)) lowestInk = y;
+        EXPECT_GT(lowestInk, back.bottom + 1) << "the entry is drawn";
+        EXPECT_LT(lowestInk, row.top - 1) << "and ends above the row";
     }
 }
