@@ -254,7 +254,11 @@ void MathGame::drawProblemPanel(const Rect& box, const Problem& problem, const W
 
     const int32_t answerY = top + 2 * row + ascent / 4 + e;
     if (feedbackFade > 0 && font == bigFont.get()) {
-        drawText(*font, feedbackText, right - font->textWidth(feedbackText), answerY, greyLevel(feedbackFade));
+        // Only on an empty answer line: under typed digits or the skip button it would be a smudge.
+        const bool lineFree = !answer || (answer->empty() && !challengeActive);
+        if (lineFree) {
+            drawText(*font, feedbackText, right - font->textWidth(feedbackText), answerY, greyLevel(feedbackFade));
+        }
         feedbackFade = std::max(0, feedbackFade - fadeStep);
     }
     if (!answer) return;
