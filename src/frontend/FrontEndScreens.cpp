@@ -1,13 +1,12 @@
 // The front-end's widgets and artwork, and the screens drawn around the white panel: the main menu
 // and the options screen with the credits. Two layouts: a full one with artwork, and a plain one for
 // the keypad phones' small screen, which has no room for pictures.
-#include <algorithm>
-
 #include "frontend/ArcadeGame.h"
 #include "render/Primitives.h"
 #include "support/NumberText.h"
 #include "text/TextDraw.h"
 #include "ui/Palette.h"
+#include "ui/TextMeasure.h"
 
 namespace {
 
@@ -61,11 +60,6 @@ void drawAt(const std::unique_ptr<ImageRegion>& region, int32_t x, int32_t y) {
 }
 
 Rect shrunk(const Rect& rect, int32_t by) { return {rect.left + by, rect.top + by, rect.right - by, rect.bottom - by}; }
-
-int32_t currentWidthOf(const WString& text) {
-    const Font* font = currentFont();
-    return font ? font->textWidth(text) : 0;
-}
 
 }  // namespace
 
@@ -239,7 +233,7 @@ void ArcadeGame::drawOptionsContent(const Rect& outer) {
     appendDecimal(version, versionMajor);
     version += u".";
     appendDecimal(version, versionMinor);
-    drawTextCurrent(version, panel.right - currentWidthOf(version), panel.top, inkColour);
+    drawTextCurrent(version, panel.right - currentTextWidth(version), panel.top, inkColour);
 
     backButton.setHeight(h + h / 2);
     backButton.setPosition(width / 2 - backButton.getWidth() / 2, panel.top);
