@@ -39,7 +39,8 @@ protected:
         platform::setDataRoot("");
         platform::pinFontFile("");
         soundOn = true;
-        std::filesystem::remove_all(root);
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
     }
 
     // A fresh backend and program on a screen of this size, showing the main menu.
