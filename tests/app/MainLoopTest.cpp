@@ -161,15 +161,6 @@ TEST_F(MainLoop, CloseMessagesEndTheLoopAndExitRuns) {
 // bar (480 x 640 when the screen reports no size), every frame is cleared to the program's background
 // and presented, and keys come with the direction-key table.
 TEST_F(MainLoop, StartUpSeedsSizesClearsAndPresents) {
-    class TintedApp : public RecordingApp {
-    public:
-        Rgb backgroundColor() override { return makeRgb(0x12, 0x9A, 0xE0); }
-        void onStart() override {
-            RecordingApp::onStart();
-            firstRandom = nextRandom();
-        }
-        int firstRandom = -1;
-    };
     LaunchOptions options;
     options.screenWidth = 240;
     options.screenHeight = 320;
@@ -177,11 +168,16 @@ TEST_F(MainLoop, StartUpSeedsSizesClearsAndPresents) {
     options.minute = 59;
     HeadlessBackend& backend = resetHeadlessBackend(options);
     backend.pushKey('5');
-    TintedApp app;
+    RecordingApp app;
+    app.background = makeRgb(0x12, 0x9A, 0xE0);
+    int firstRandom = -1;  // nothing draws from the generator before the first frame
+    app.duringFrame = [&](int frame) {
+        if (frame == 1) firstRandom = nextRandom();
+    };
     runScript(app, "");
 
     seedRandom(59);
-    EXPECT_EQ(app.firstRandom, nextRandom());
+    EXPECT_EQ(firstRandom, nextRandom());
     EXPECT_EQ(app.frameSizes.front(), "240x294");
     EXPECT_EQ(backend.frameWidth(), 240);
     EXPECT_EQ(backend.frameHeight(), 294);

@@ -12,11 +12,13 @@
 #include "app/GameApp.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "render/Colour.h"
 #include "render/DrawTarget.h"
 #include "ui/HitList.h"
 
 class RecordingApp : public GameApp {
 public:
+    Rgb background = colourWhite();
     // Virtual milliseconds each frame's work takes.
     uint32_t workMs = 0;
     // Sets continuousFrames in every frame, as the front-end does.
@@ -33,6 +35,7 @@ public:
     std::vector<uint32_t> firstKeyTable;  // what came with the first key
     int frames = 0;
 
+    Rgb backgroundColor() override { return background; }
     void onStart() override { log.push_back("start"); }
     void onExit() override { log.push_back("exit"); }
     void onActivate() override { log.push_back("activate"); }

