@@ -1,0 +1,106 @@
+# Shared by the real-window test scripts (sourced, never run by itself): a private Xvfb server, bounded
+# waits, and reading the program's window through screenshots.
+# The caller sets `work` (its temporary folder) before sourcing, and calls stop_xvfb from its cleanup.
+
+xvfb_pid=""
+xvfb_display=""
+
+# Waits up to $1 tenths of a second of wall time for the command that follows to succeed; the command
+# is tried at least once, and the time it takes counts.
+wait_for() {
+    local tenths=$1 started
+    shift
+    started=$(date +%s%N)
+    while :; do
+        "$@" && return 0
+        (($(date +%s%N) - started >= tenths * 100000000)) && return 1
+        sleep 0.1
+    done
+}
+
+# Whether a live X server holds display $1. A lock whose server has died is free: the X server
+# removes such a lock itself when it starts.
+display_taken() {
+    local lock="/tmp/.X$1-lock" pid
+    [ -e "$lock" ] || return 1
+    pid=$(tr -d ' \n' 2>/dev/null <"$lock")
+    [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null
+}
+
+# Starts an X server of our own on the first free display from $1 to $2 and exports DISPLAY.
+# Answers false when none could be started.
+start_xvfb() {
+    local first=$1 last=$2 n
+    for ((n = first; n <= last; ++n)); do
+        display_taken "$n" && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"${work:?the caller sets work}/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        xvfb_display=$n
+        # Answering is not enough: the server that answers must be ours, not one that won the display.
+        if wait_for 100 timeout 5 xdpyinfo -display ":$n" >/dev/null 2>&1 && kill -0 "$xvfb_pid" 2>/dev/null; then
+            export DISPLAY=":$n"
+            return 0
+        fi
+        stop_xvfb
+    done
+    return 1
+}
+
+# Ends our X server politely, so that it removes its lock and socket; a server that does not end
+# within five seconds is killed, and its leftovers are removed for it.
+stop_xvfb() {
+    [ -n "$xvfb_pid" ] || return 0
+    local i lock="/tmp/.X$xvfb_display-lock"
+    kill -TERM "$xvfb_pid" 2>/dev/null
+    for ((i = 0; i < 50; ++i)); do
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    # A killed server leaves its lock behind; remove it only while it still names our server.
+    [ "$(tr -d ' \n' 2>/dev/null <"$lock")" = "$xvfb_pid" ] && rm -f "$lock" "/tmp/.X11-unix/X$xvfb_display"
+    xvfb_pid=""
+}
+
+# The display's size as "W H".
+display_size() { timeout 10 xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }'; }
+
+# The window size at the largest whole scale of a W x H screen that fits the display, as "WxH".
+scaled_size() {
+    local w=$1 h=$2 display_w display_h scale=1
+    read -r display_w display_h < <(display_size)
+    while (((scale + 1) * w <= display_w && (scale + 1) * h <= display_h)); do scale=$((scale + 1)); done
+    echo "$((scale * w))x$((scale * h))"
+}
+
+# The visible windows titled exactly $1.
+windows_named() { timeout 10 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
+client_size() { timeout 10 xwininfo -id "$1" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w "x" h }'; }
+
+# How a 0x00BBGGRR colour looks in the window: reduced to RGB565 by the frame buffer, then widened
+# again by repeating each channel's top bits, as the presenter does. Prints "#RRGGBB".
+screen_colour() {
+    local rgb=$(($1)) r g b
+    r=$(((rgb & 0xFF) >> 3))
+    g=$((((rgb >> 8) & 0xFF) >> 2))
+    b=$((((rgb >> 16) & 0xFF) >> 3))
+    printf '#%02X%02X%02X\n' $(((r << 3) | (r >> 2))) $(((g << 2) | (g >> 4))) $(((b << 3) | (b >> 2)))
+}
+
+# Percent of the picture's pixels in exactly this colour.
+share_of() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:int(100*mean)]' info:; }
+# Number of pixels in exactly this colour.
+pixels_of() {
+    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:int(w*h*mean+0.5)]' info:
+}
+# The connected patches of pixels in exactly this colour that cover at least $3 pixels each, one a
+# line as "X Y W H" (their bounding boxes).
+patches_of() {
+    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
+        -define connected-components:verbose=true -connected-components 4 null: |
+        awk -v least="$3" '$NF ~ /^(s?rgba?\(255,255,255|gray\(255|white)/ && $(NF - 1) >= least {
+            split($2, box, /[x+]/); print box[3], box[4], box[1], box[2] }'
+}
+colour_count() { convert "$1" -format '%k' info:; }
+picture_size() { convert "$1" -format '%wx%h' info:; }

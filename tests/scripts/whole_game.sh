@@ -1,0 +1,181 @@
+#!/usr/bin/env bash
+# One whole game in a real X window under Xvfb, as a player would play it on a fresh CI machine with
+# no window manager and no audio device: Play and Start by key, wrong answers until the clock runs
+# out, the game-over screen dismissed by a click on "OK (0)", back to the menu and Quit by key. The
+# program must end with status 0 and leave both data files, the settings in plain records and the
+# high-score table byte-inverted, holding the game just played; the game screen must have shown.
+# usage: whole_game.sh PROGRAM SOURCE-DIR
+set -u
+exe=$1
+source_dir=$2
+for tool in Xvfb xdpyinfo xdotool xwininfo import convert timeout perl cmp od; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (make test installs it)"; exit 1; }
+done
+
+work=$(mktemp -d)
+program_pid=""
+# shellcheck source=lib/xvfb.bash
+source "$source_dir/tests/scripts/lib/xvfb.bash"
+cleanup() {
+    [ -n "$program_pid" ] && kill -KILL "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+    stop_xvfb
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+show_logs() {
+    for log in "$work"/*.err; do [ -s "$log" ] && { echo "--- $log"; tail -n 30 "$log"; }; done
+}
+give_up() {
+    echo "FAIL: $*"
+    if [ -n "$program_pid" ] && ! kill -0 "$program_pid" 2>/dev/null; then
+        wait "$program_pid"
+        echo "(the program had ended with status $?)"
+        program_pid=""
+    fi
+    show_logs
+    exit 1
+}
+
+# A display of our own, clear of the one the plain window test takes, so both can run at once.
+start_xvfb 100 120 || give_up "no X server could be started on :100 to :120"
+export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
+export LSAN_OPTIONS="suppressions=$source_dir/tests/lsan.supp"
+export XDG_DATA_HOME="$work/xdg"
+
+# The colours that tell the screens apart, as they look in the window.
+white=$(screen_colour 0xFFFFFF)           # the game's background, play and game over alike
+panel_red=$(screen_colour 0xC8C8FF)       # the "Time" and "Next" panels, only while playing
+button_blue=$(screen_colour 0xFFDCDC)     # buttons and keys at rest
+light_green=$(screen_colour 0x00FF00)     # a clock light that is green
+text_blue=$(screen_colour 0xFF0000)       # "Game Over", the option headings
+menu_background=$(screen_colour 0xFFE7DB) # the front-end's screens
+
+data="$work/data"
+"$exe" --screen 240x320 --data-dir "$data" >"$work/program.out" 2>"$work/program.err" &
+program_pid=$!
+alive() { kill -0 "$program_pid" 2>/dev/null; }
+window_up_or_ended() { ! alive || [ -n "$(windows_named Vortellanox)" ]; }
+wait_for 300 window_up_or_ended || give_up "no window named Vortellanox appeared within 30 s"
+alive || give_up "the program ended before its window appeared"
+window=$(windows_named Vortellanox | head -n 1)
+size=$(scaled_size 240 320)
+[ "$(client_size "$window")" = "$size" ] || give_up "the window is $(client_size "$window"), wanted $size"
+window_w=${size%x*}
+window_h=${size#*x}
+timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard focus"
+
+# Every check of the screen looks at a fresh capture of the window in $work/now.png.
+now="$work/now.png"
+capture() {
+    timeout 10 import -window "$window" "$now" 2>/dev/null && [ "$(picture_size "$now")" = "$size" ]
+}
+has() { [ "$(pixels_of "$now" "$1")" -gt 0 ]; }
+# The resting buttons and keys on the screen: patches of their fill of at least 1% of the window.
+buttons() { patches_of "$now" "$button_blue" $((window_w * window_h / 100)); }
+on_main_menu() { capture && [ "$(share_of "$now" "$menu_background")" -ge 10 ]; }
+playing() { capture && has "$panel_red" && [ "$(share_of "$now" "$white")" -ge 30 ]; }
+# The game-over screen and the game's options screen are both white with blue text and without the
+# play panels; the game-over screen has one button, "OK (0)", the options screen a row and two.
+white_page() { capture && ! has "$panel_red" && [ "$(share_of "$now" "$white")" -ge 50 ] && has "$text_blue"; }
+on_game_over() { white_page && [ "$(buttons | wc -l)" -eq 1 ]; }
+on_game_options() { white_page && [ "$(buttons | wc -l)" -ge 3 ]; }
+press() { timeout 10 xdotool key "$1" || fail "xdotool could not type $1"; }
+
+wait_for 200 on_main_menu || give_up "the main menu did not show"
+press 1
+wait_for 100 on_game_options || give_up "key 1 on the main menu did not show the game's options"
+press 1
+wait_for 100 playing || give_up "key 1 on the options screen did not start a game"
+cp "$now" "$work/play.png"
+
+# Wrong answers: "0" never completes a right answer here except to a subtraction of two equal
+# operands, which is rare and harmless (it only adds time and points). Each judged answer costs
+# three seconds. Typing stops while the leftmost clock light is still green (15 s or more left), so
+# that no key can land on the game-over screen, which any key would dismiss before the click.
+keys=0
+typing_ends=$((SECONDS + 60))
+while has "$light_green" && ((SECONDS < typing_ends)); do
+    press 0
+    keys=$((keys + 1))
+    sleep 0.3
+    playing || break
+done
+wait_for 450 on_game_over || give_up "no game-over screen within 45 s of the last of $keys wrong keys"
+echo "game over after $keys wrong keys"
+cp "$now" "$work/over.png"
+
+# "OK (0)" is the only button on the game-over screen: click the middle of its fill, found in the
+# window itself, so that the position holds at every scale and with every font.
+read -r box_x box_y box_w box_h < <(buttons)
+ok_x=$((box_x + box_w / 2))
+ok_y=$((box_y + box_h / 2))
+timeout 10 xdotool mousemove --window "$window" "$ok_x" "$ok_y" click 1 || fail "xdotool could not click"
+wait_for 100 on_game_options || give_up "the click on OK (0) at $ok_x,$ok_y did not lead to the game's options"
+press 0
+wait_for 100 on_main_menu || give_up "Menu (0) did not go back to the main menu"
+press 0
+
+ended() { ! alive; }
+wait_for 300 ended || give_up "the program did not end within 30 s of Quit (0)"
+wait "$program_pid"
+status=$?
+program_pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+if grep -Eq "AddressSanitizer|LeakSanitizer|runtime error" "$work/program.err"; then
+    fail "the sanitizers reported: $(grep -E -m3 "ERROR|runtime error" "$work/program.err")"
+fi
+
+# The game screen during play: drawn, on its white background, with more than a few colours.
+play_colours=$(colour_count "$work/play.png")
+play_white=$(share_of "$work/play.png" "$white")
+((play_colours >= 8)) || fail "the game screen showed only $play_colours colours"
+((play_white >= 30)) || fail "the game screen was only $play_white% white"
+
+# Compares a file with the expected bytes and shows both when they differ.
+expect_bytes() {
+    local what=$1 actual=$2 expected=$3
+    cmp -s "$actual" "$expected" && return 0
+    fail "$what does not hold what was expected"
+    echo "--- expected"
+    od -c "$expected" | head -n 20
+    echo "--- found"
+    od -c "$actual" | head -n 20
+}
+
+score="?"
+settings="$data/settings.dat"
+scores="$data/My Documents/Brinmoor Arcade/Vortellanox/highscores.dat"
+[ -f "$settings" ] || fail "settings.dat is missing from the data root"
+[ -f "$scores" ] || fail "highscores.dat is missing from My Documents/Brinmoor Arcade/Vortellanox"
+if [ -f "$settings" ] && [ -f "$scores" ]; then
+    header='11\nVortellanox\n100\n1\n'
+    marker='\001\002\003\004\005\006\007\010\011\n'
+    # Default options (all four operations, Normal), sound on, then the high-score file's length.
+    printf "$header$marker"'1\n1\n1\n1\n1\n'"$marker"'1\n%d\n' "$(stat -c %s "$scores")" >"$work/settings.expected"
+    expect_bytes "settings.dat" "$settings" "$work/settings.expected"
+
+    # On disk the table is the bitwise NOT of its text: no readable name in it.
+    grep -q Vortellanox "$scores" && fail "highscores.dat is stored readable, not inverted"
+    perl -0777 -pe '$_ = ~$_' "$scores" >"$work/scores.txt"
+    # Row 0 is this game: no spare text, Normal, all four operations (137 is the division sign),
+    # the score, level 1. The other four rows are empty.
+    score=$(sed -n 10p "$work/scores.txt")
+    [[ $score =~ ^[0-9]+$ ]] || { fail "the high-score table has no score where row 0's belongs: '$score'"; score=0; }
+    empty_row='0\n0\n0\n0\n0\n'
+    printf "$header"'0\n6\nNormal\n12\n +  -  x  \211 \n%d\n1\n'"$empty_row$empty_row$empty_row$empty_row" "$score" \
+        >"$work/scores.expected"
+    expect_bytes "highscores.dat (inverted back)" "$work/scores.txt" "$work/scores.expected"
+fi
+
+if [ "$failures" -ne 0 ]; then
+    show_logs
+    exit 1
+fi
+echo "whole game on $DISPLAY: all checks passed (score $score)"
