@@ -95,10 +95,10 @@ press 1
 wait_for 100 playing || give_up "key 1 on the options screen did not start a game"
 cp "$now" "$work/play.png"
 
-# Wrong answers: "0" never completes a right answer here except to a subtraction of two equal
-# operands, which is rare and harmless (it only adds time and points). Each judged answer costs
-# three seconds. Typing stops while the leftmost clock light is still green (15 s or more left), so
-# that no key can land on the game-over screen, which any key would dismiss before the click.
+# Wrong answers: "0" completes a right answer only to a subtraction of two equal operands, which is
+# rare and harmless (it adds time and points). Each judged wrong answer costs three seconds. Keys go
+# only while the leftmost clock light is green (15 s or more left) and the clock then runs out by
+# itself, so that no key lands on the game-over screen: any key would dismiss it before the click.
 keys=0
 typing_ends=$((SECONDS + 60))
 while has "$light_green" && ((SECONDS < typing_ends)); do
@@ -109,7 +109,6 @@ while has "$light_green" && ((SECONDS < typing_ends)); do
 done
 wait_for 450 on_game_over || give_up "no game-over screen within 45 s of the last of $keys wrong keys"
 echo "game over after $keys wrong keys"
-cp "$now" "$work/over.png"
 
 # "OK (0)" is the only button on the game-over screen: click the middle of its fill, found in the
 # window itself, so that the position holds at every scale and with every font.
