@@ -13,11 +13,12 @@ for tool in Xvfb xdpyinfo xdotool xwininfo import convert timeout; do
 done
 
 work=$(mktemp -d)
-xvfb_pid=""
+# shellcheck source=lib/xvfb.bash
+source "$(dirname "$0")/lib/xvfb.bash"
 first_pid=""
 cleanup() {
     [ -n "$first_pid" ] && kill -KILL "$first_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill -KILL "$xvfb_pid" 2>/dev/null
+    stop_xvfb
     wait 2>/dev/null
     rm -rf "$work"
 }
@@ -36,42 +37,14 @@ give_up() {
     exit 1
 }
 
-# Waits up to $1 tenths of a second for the command that follows to succeed.
-wait_for() {
-    local tenths=$1
-    shift
-    for ((i = 0; i < tenths; ++i)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 # An X server of our own on the first free display from :90 to :99.
-display=""
-for n in $(seq 90 99); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    # Answering is not enough: the server that answers must be ours, not one that won the display.
-    if wait_for 100 xdpyinfo -display ":$n" >/dev/null 2>&1 && kill -0 "$xvfb_pid" 2>/dev/null; then
-        display=":$n"
-        break
-    fi
-    kill -KILL "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=""
-done
-[ -n "$display" ] || give_up "no X server could be started on :90 to :99"
+start_xvfb 90 99 || give_up "no X server could be started on :90 to :99"
+display=$DISPLAY
 export DISPLAY=$display SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
 export LSAN_OPTIONS="suppressions=$source_dir/tests/lsan.supp"
 export XDG_DATA_HOME="$work/xdg"
 
 program_windows() { xdotool search --onlyvisible --name '^Vortellanox$' 2>/dev/null; }
-client_size() { xwininfo -id "$1" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w "x" h }'; }
-# Percent of the picture's pixels in exactly this colour.
-share_of() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:int(100*mean)]' info:; }
-colour_count() { convert "$1" -format '%k' info:; }
 
 # The largest whole scale at which the simulated screen fits the display.
 read -r display_w display_h < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
