@@ -146,6 +146,29 @@ void bareMemsetMemcpy(benchmark::State& state, int width, int height) {
     }
 }
 
+// The framework's own cost: a whole frame (screen watch, hit list, clear, present) of a program that
+// draws nothing but its background must stay within twice the bare memset and memcpy.
+void clearOnlyFrame(benchmark::State& state, int width, int height) {
+    platform::LaunchOptions options;
+    options.screenWidth = width;
+    options.screenHeight = height;
+    platform::resetHeadlessBackend(options);
+    GameApp bare;
+    bare.width = width;
+    bare.height = height;
+    bare.createMainWindow(u"Bare");
+    bare.frameBuffer = FrameBuffer::create(width, height);
+    setDrawTarget(bare.frameBuffer->pixels(), width, height);
+    bare.active = true;
+    bare.started = true;
+    for (auto _ : state) {
+        bare.stepFrame(false);
+        benchmark::ClobberMemory();
+    }
+    setDrawTarget(nullptr, 0, 0);
+    state.counters["goal"] = 2;
+}
+
 std::string benchmarkName(const char* subject, const ScreenSize& size) {
     std::string name = "Frame/";
     name += subject;
@@ -160,6 +183,7 @@ std::string benchmarkName(const char* subject, const ScreenSize& size) {
     for (const ScreenSize& size : sizes) {
         benchmark::RegisterBenchmark(benchmarkName("BareMemsetMemcpy", size).c_str(), bareMemsetMemcpy, size.width,
                                      size.height);
+        benchmark::RegisterBenchmark(benchmarkName("ClearOnly", size).c_str(), clearOnlyFrame, size.width, size.height);
         for (const NamedSubject& named : subjects) {
             benchmark::RegisterBenchmark(benchmarkName(named.name, size).c_str(), screenFrame, named.subject,
                                          size.width, size.height);

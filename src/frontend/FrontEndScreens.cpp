@@ -65,7 +65,6 @@ Rect shrunk(const Rect& rect, int32_t by) { return {rect.left + by, rect.top + b
 
 // Builds the font, the regions and the widgets; false when no font could be opened.
 bool ArcadeGame::buildFrontEnd() {
-    if (!fontsAvailable()) return false;
     arcadeFont = Font::create(u"Verdana", isSmallScreen() ? smallFontSize : fontSize);
     if (!arcadeFont || !arcadeFont->hasFace()) {
         arcadeFont.reset();
