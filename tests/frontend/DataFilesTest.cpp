@@ -15,20 +15,31 @@ void playOneGame(TestArcade& game, int32_t finalScore) {
     game.finalScore = finalScore;
     game.finalLevel = 3;
     game.closeAfter = 12;
-    game.plan = {{2, [] { TestArcade::key('1'); }},
-                 {3, [] { TestArcade::key(keyG); }},
-                 {4, [] { TestArcade::key('0'); }},
-                 {5, [] { TestArcade::key(keyM); }},
-                 {6, [] { TestArcade::key('2'); }},
-                 {7, [&] {
-                      TestArcade::key('1');
-                      game.difficultyIndex = 2;
-                  }}};
+    game.pressAt({{2, '1'}, {3, keyG}, {4, '0'}, {5, keyM}, {6, '2'}});
+    game.plan[7] = [&] {
+        TestArcade::key('1');
+        game.difficultyIndex = 2;
+    };
 }
 
 }  // namespace
 
-using DataFiles = FrontEndTest;
+class DataFiles : public FrontEndTest {
+protected:
+    // The files a first run leaves after one game scoring 30 at level 3.
+    void playFirstRun() {
+        useScreen(240, 320);
+        TestArcade game;
+        playOneGame(game, 30);
+        run(game);
+    }
+    // Starts the program again for a couple of frames and hands back what it loaded.
+    void restart(TestArcade& game, int width = 240, int height = 320) {
+        useScreen(width, height);
+        game.closeAfter = 2;
+        run(game);
+    }
+};
 
 TEST_F(DataFiles, FirstStartFindsDefaultsAndLeavesBothFiles) {
     useScreen(240, 320);
@@ -39,7 +50,7 @@ TEST_F(DataFiles, FirstStartFindsDefaultsAndLeavesBothFiles) {
     EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{0, 0, 0, 0, 0}));
 
     const std::string scores = bytesOf(scoresFile);
-    const std::string plainScores = inverted(scores);
+    const std::string plainScores = invertedBytes(scores);
     const std::string emptyRow = "0\n0\n0\n0\n0\n";
     EXPECT_EQ(plainScores, header + emptyRow + emptyRow + emptyRow + emptyRow + emptyRow);
     EXPECT_EQ(scores.find("Vortellanox"), std::string::npos) << "kept inverted on disk";
@@ -50,17 +61,10 @@ TEST_F(DataFiles, FirstStartFindsDefaultsAndLeavesBothFiles) {
 }
 
 TEST_F(DataFiles, TheTableTheSoundSwitchAndTheGamesOptionsSurviveARestart) {
-    {
-        useScreen(240, 320);
-        TestArcade game;
-        playOneGame(game, 30);
-        run(game);
-        EXPECT_FALSE(soundOn);
-    }
-    useScreen(480, 640);
+    playFirstRun();
+    EXPECT_FALSE(soundOn);
     TestArcade game;
-    game.closeAfter = 2;
-    run(game);
+    restart(game, 480, 640);
     EXPECT_FALSE(soundOn);
     EXPECT_EQ(game.difficultyIndex, 2);
     EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{30, 0, 0, 0, 0}));
@@ -80,10 +84,8 @@ TEST_F(DataFiles, QuittingFromTheGameOverScreenRecordsNothing) {
         run(game);
         EXPECT_TRUE(game.gameOver);
     }
-    useScreen(240, 320);
     TestArcade game;
-    game.closeAfter = 2;
-    run(game);
+    restart(game);
     EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{0, 0, 0, 0, 0}));
 }
 
@@ -91,24 +93,17 @@ TEST_F(DataFiles, QuittingFromTheGameOverScreenRecordsNothing) {
 TEST_F(DataFiles, AnEditThatChangesTheLengthClearsTheScores) {
     for (int edit = 0; edit < 3; ++edit) {
         SCOPED_TRACE(edit == 0 ? "lengthened" : edit == 1 ? "settings deleted" : "same length");
-        {
-            useScreen(240, 320);
-            TestArcade game;
-            playOneGame(game, 30);
-            run(game);
-        }
-        std::string plain = inverted(bytesOf(scoresFile));
-        if (edit == 0) putBytes(scoresFile, inverted(plain + "7\n"));
+        playFirstRun();
+        std::string plain = invertedBytes(bytesOf(scoresFile));
+        if (edit == 0) putBytes(scoresFile, invertedBytes(plain + "7\n"));
         if (edit == 1) std::filesystem::remove(host(settingsFile));
         if (edit == 2) {
             // Undetected: the length is all that is checked.
             plain.replace(plain.find("\n30\n"), 4, "\n90\n");
-            putBytes(scoresFile, inverted(plain));
+            putBytes(scoresFile, invertedBytes(plain));
         }
-        useScreen(240, 320);
         TestArcade game;
-        game.closeAfter = 2;
-        run(game);
+        restart(game);
         EXPECT_EQ(game.highScores[0].entryScore, edit == 2 ? 90 : 0);
         EXPECT_EQ(game.highScores[0].entryLevel, 3);
         EXPECT_EQ(game.highScores[0].difficultyName, u"Normal");
@@ -126,12 +121,7 @@ TEST_F(DataFiles, DamagedSettingsLoadWithDefaults) {
         bool scoresKept;
         int32_t difficulty;
     };
-    {
-        useScreen(240, 320);
-        TestArcade game;
-        playOneGame(game, 30);
-        run(game);
-    }
+    playFirstRun();
     const std::string scoresBytes = bytesOf(scoresFile);
     const std::string length = std::to_string(scoresBytes.size()) + "\n";
     const std::string options = header + marker + "1\n0\n1\n1\n";
@@ -165,12 +155,7 @@ TEST_F(DataFiles, DamagedSettingsLoadWithDefaults) {
 
 // Without a font nothing can be shown: the player is told, and the files of earlier runs stay as they are.
 TEST_F(DataFiles, NoFontShowsAMessageAndLeavesTheFilesAlone) {
-    {
-        useScreen(240, 320);
-        TestArcade game;
-        playOneGame(game, 30);
-        run(game);
-    }
+    playFirstRun();
     const std::string settings = bytesOf(settingsFile);
     const std::string scores = bytesOf(scoresFile);
     pinFontFile((root / "no-such-font.ttf").string());

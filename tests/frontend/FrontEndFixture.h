@@ -3,7 +3,6 @@
 // does (artwork, sounds, a settings record of its own) and records what the front-end asks of it, run
 // by the real main loop on a fresh headless backend with a data root of its own.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "common/HeadlessProgramTest.h"
 #include "frontend/ArcadeGame.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -105,66 +105,24 @@ public:
         platform::headlessBackend()->pushTap(widget.x + widget.getWidth() / 2, widget.y + widget.getHeight() / 2);
     }
     static void key(uint32_t code) { platform::headlessBackend()->pushKey(code); }
+    // Queues each key right after the frame given with it.
+    void pressAt(std::initializer_list<std::pair<int, uint32_t>> presses) {
+        for (auto [frame, code] : presses) plan[frame] = [code] { key(code); };
+    }
 };
 
-class FrontEndTest : public ::testing::Test {
+class FrontEndTest : public HeadlessProgramTest {
 protected:
-    void SetUp() override {
-        platform::pinFontFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
-        std::string pattern = (std::filesystem::temp_directory_path() / "vx-frontend-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root = pattern;
-        soundOn = true;
-    }
-    void TearDown() override {
-        clearHitList();
-        setDrawTarget(nullptr, 0, 0);
-        platform::resetHeadlessBackend();
-        platform::setDataRoot("");
-        platform::pinFontFile("");
-        soundOn = true;
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
-    }
-
-    // A fresh backend for one run of the program on this screen and this test's data root.
-    platform::HeadlessBackend& useScreen(int width, int height) {
-        platform::LaunchOptions options;
-        options.screenWidth = width;
-        options.screenHeight = height;
-        options.dataDir = root.string();
-        platform::HeadlessBackend& backend = platform::resetHeadlessBackend(options);
-        platform::setDataRoot(root.string());
-        soundOn = true;  // as at the start of a fresh process
-        return backend;
-    }
-
     // Forgets the files of earlier runs.
     void emptyDataRoot() const {
         for (const auto& entry : std::filesystem::directory_iterator(root)) std::filesystem::remove_all(entry.path());
     }
 
     static void run(TestArcade& game) { EXPECT_EQ(game.run(), 0); }
-
-    std::filesystem::path host(const std::string& relative) const { return root / relative; }
-    std::string bytesOf(const std::string& relative) const {
-        std::ifstream in(host(relative), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    void putBytes(const std::string& relative, const std::string& bytes) const {
-        std::ofstream(host(relative), std::ios::binary | std::ios::trunc) << bytes;
-    }
-
-    std::filesystem::path root;
 };
 
 inline const std::string settingsFile = "settings.dat";
 inline const std::string scoresFile = "My Documents/Brinmoor Arcade/Vortellanox/highscores.dat";
-
-inline std::string inverted(std::string bytes) {
-    for (char& byte : bytes) byte = static_cast<char>(~static_cast<unsigned char>(byte));
-    return bytes;
-}
 
 inline std::vector<int32_t> scoresOf(const ArcadeGame& game) {
     std::vector<int32_t> scores;

@@ -160,17 +160,12 @@ TEST_F(ScreenLayout, AnEntryKeepsClearOfTheButtonAndTheRow) {
         Frame frame;
         Rect back, row;
         game.closeAfter = 5;
-        game.plan = {{1, [] { TestArcade::key('3'); }},
-                     {2,
-                      [&] {
-                          back = {game.backButton.x, game.backButton.y, game.backButton.x + game.backButton.getWidth(),
-                                  game.backButton.y + game.backButton.getHeight()};
-                          row = {game.rankRow.x, game.rankRow.y, game.rankRow.x + game.rankRow.getWidth(),
-                                 game.rankRow.y + game.rankRow.getHeight()};
-                      }},
-                     {3, [&] {
-                          frame = {backend.lastFrame(), backend.frameWidth()};
-                      }}};
+        game.pressAt({{1, '3'}});
+        game.plan[2] = [&] {
+            back = boxOf(game.backButton);
+            row = boxOf(game.rankRow);
+        };
+        game.plan[3] = [&] { frame = {backend.lastFrame(), backend.frameWidth()}; };
         run(game);
         // Text running into them would be drawn over the button's lower edge (a panel's outline takes
         // the row below its height) and under the row.

@@ -26,10 +26,7 @@ TEST_F(ScreenFlow, KeysAndTapsReachEveryScreenAndBack) {
         SCOPED_TRACE("keys");
         useScreen(240, 320);
         TestArcade game;
-        game.plan = {{2, [] { TestArcade::key('2'); }},  {4, [] { TestArcade::key('0'); }},
-                     {6, [] { TestArcade::key('3'); }},  {8, [] { TestArcade::key('0'); }},
-                     {10, [] { TestArcade::key('1'); }}, {12, [] { TestArcade::key(keyM); }},
-                     {14, [] { TestArcade::key('0'); }}};
+        game.pressAt({{2, '2'}, {4, '0'}, {6, '3'}, {8, '0'}, {10, '1'}, {12, keyM}, {14, '0'}});
         run(game);
         EXPECT_EQ(game.screenVisits(), expected);
         EXPECT_EQ(game.frames, 15);  // the quit screen's frame ends the program
@@ -57,12 +54,17 @@ TEST_F(ScreenFlow, KeysAndTapsReachEveryScreenAndBack) {
 TEST_F(ScreenFlow, EscapeQuitsOnlyFromTheMainMenu) {
     useScreen(240, 320);
     TestArcade game;
-    game.plan = {{1, [] { TestArcade::key('7'); }},        {2, [] { TestArcade::key('2'); }},
-                 {3, [] { TestArcade::key(VK_ESCAPE); }},  {5, [] { TestArcade::key('0'); }},
-                 {6, [] { TestArcade::key('3'); }},        {7, [] { TestArcade::key(VK_ESCAPE); }},
-                 {9, [] { TestArcade::key('0'); }},        {10, [] { TestArcade::key('1'); }},
-                 {11, [] { TestArcade::key(VK_ESCAPE); }}, {13, [] { TestArcade::key(keyM); }},
-                 {14, [] { TestArcade::key(VK_ESCAPE); }}};
+    game.pressAt({{1, '7'},
+                  {2, '2'},
+                  {3, VK_ESCAPE},
+                  {5, '0'},
+                  {6, '3'},
+                  {7, VK_ESCAPE},
+                  {9, '0'},
+                  {10, '1'},
+                  {11, VK_ESCAPE},
+                  {13, keyM},
+                  {14, VK_ESCAPE}});
     run(game);
     EXPECT_EQ(game.screenVisits(), (std::vector<int32_t>{Menu, Options, Menu, Scores, Menu, Game, Menu, Quit}));
     EXPECT_EQ(game.keysPassed, (std::vector<uint32_t>{VK_ESCAPE, VK_ESCAPE, VK_ESCAPE, keyM}));
@@ -130,18 +132,16 @@ TEST_F(ScreenFlow, SoundSwitchByKeyAndByTap) {
     game.closeAfter = 8;
     std::vector<std::pair<bool, WString>> seen;
     const auto look = [&] { seen.emplace_back(soundOn, game.soundCheckBox.text); };
-    game.plan = {{2, [] { TestArcade::key('2'); }},
-                 {3,
-                  [&] {
-                      look();
-                      TestArcade::key('1');
-                  }},
-                 {4,
-                  [&] {
-                      look();
-                      TestArcade::tap(game.soundCheckBox);
-                  }},
-                 {5, look}};
+    game.pressAt({{2, '2'}});
+    game.plan[3] = [&] {
+        look();
+        TestArcade::key('1');
+    };
+    game.plan[4] = [&] {
+        look();
+        TestArcade::tap(game.soundCheckBox);
+    };
+    game.plan[5] = look;
     run(game);
     const std::vector<std::pair<bool, WString>> expected = {
         {true, u"Sound On (1)"}, {false, u"Sound Off (1)"}, {true, u"Sound On (1)"}};
@@ -155,23 +155,17 @@ TEST_F(ScreenFlow, RankKeysChooseTheEntryShown) {
     game.closeAfter = 10;
     std::vector<int32_t> chosen;
     const auto look = [&] { chosen.push_back(game.rankRow.selectedIndex()); };
-    game.plan = {{2, [] { TestArcade::key('3'); }},
-                 {3,
-                  [&] {
-                      look();
-                      TestArcade::key('4');
-                  }},
-                 {4,
-                  [&] {
-                      look();
-                      TestArcade::key('6');
-                  }},
-                 {5,
-                  [&] {
-                      look();
-                      TestArcade::tap(game.rankRow.items[1]);
-                  }},
-                 {6, look}};
+    const auto lookThenKey = [&](uint32_t code) {
+        return [&look, code] {
+            look();
+            TestArcade::key(code);
+        };
+    };
+    game.plan = {{2, [] { TestArcade::key('3'); }}, {3, lookThenKey('4')}, {4, lookThenKey('6')}, {6, look}};
+    game.plan[5] = [&] {
+        look();
+        TestArcade::tap(game.rankRow.items[1]);
+    };
     run(game);
     EXPECT_EQ(chosen, (std::vector<int32_t>{0, 3, 3, 1}));
     EXPECT_EQ(game.keysPassed, std::vector<uint32_t>{'6'});
