@@ -4,13 +4,13 @@
 // are dispatched as the main loop does, each frame is the program's stepFrame, and the virtual clock
 // moves 25 ms after it, as the loop's sleep would.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "common/HeadlessProgramTest.h"
 #include "game/MathGame.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -23,35 +23,17 @@ inline constexpr uint32_t starKey = 119;
 inline constexpr uint32_t hashKey = 120;
 enum : int { soundRight = 108, soundWrong = 110, soundLevel = 112, soundGameOver = 113, soundChallenge = 115 };
 
-class GameTest : public ::testing::Test {
+class GameTest : public HeadlessProgramTest {
 protected:
-    void SetUp() override {
-        platform::pinFontFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
-        std::string pattern = (std::filesystem::temp_directory_path() / "vx-game-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root = pattern;
-    }
     void TearDown() override {
         shutDown();
-        clearHitList();
-        setDrawTarget(nullptr, 0, 0);
-        platform::resetHeadlessBackend();
-        platform::setDataRoot("");
-        platform::pinFontFile("");
-        soundOn = true;
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
+        HeadlessProgramTest::TearDown();
     }
 
     // A fresh backend and program on a screen of this size, showing the main menu.
     void boot(int width, int height) {
         shutDown();
-        platform::LaunchOptions options;
-        options.screenWidth = width;
-        options.screenHeight = height;
-        backend = &platform::resetHeadlessBackend(options);
-        platform::setDataRoot(root.string());
-        soundOn = true;
+        backend = &useScreen(width, height);
         game = std::make_unique<MathGame>();
         seedRandom(7);
         game->width = width;
@@ -151,7 +133,6 @@ protected:
         return false;
     }
 
-    std::filesystem::path root;
     platform::HeadlessBackend* backend = nullptr;
     std::unique_ptr<MathGame> game;
 };

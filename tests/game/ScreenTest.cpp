@@ -16,7 +16,6 @@ bool inside(const Rect& inner, const Rect& outer) {
 }
 // A panel's region and its label's line and a half.
 Rect withLabel(const Rect& panel, int32_t l) { return {panel.left, panel.top, panel.right, panel.bottom + l + l / 2}; }
-Rect boxOf(Widget& w) { return {w.x, w.y, w.x + w.getWidth(), w.y + w.getHeight()}; }
 
 }  // namespace
 
