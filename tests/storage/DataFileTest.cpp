@@ -41,19 +41,12 @@ TEST_F(DataFileTest, EachRecordKindHasItsExactBytesAndReadsBack) {
     data.exchangeInt(missing);  // past the end: every kind keeps its value
     data.exchangeBool(unread);
     data.exchangeString(unreadText);
-    EXPECT_EQ(number, -7);
-    EXPECT_EQ(one, 1);
-    EXPECT_EQ(zero, 0);
-    EXPECT_EQ(texts[0], u"abc");
-    EXPECT_EQ(texts[1], u"");
-    EXPECT_EQ(texts[2], u"Ax");
-    EXPECT_EQ(texts[3], u"a");
-    EXPECT_EQ(texts[4], u"a\n");
+    EXPECT_EQ(std::make_tuple(number, one, zero), std::make_tuple(-7, 1, 0));
+    EXPECT_EQ(std::vector<WString>(std::begin(texts), std::end(texts)),
+              (std::vector<WString>{u"abc", u"", u"Ax", u"a", u"a\n"}));
     EXPECT_EQ(tail, 0) << "the rest of the broken text reads as a record of its own";
     EXPECT_EQ(two, 0) << "only exactly 1 is true";
-    EXPECT_EQ(missing, 42);
-    EXPECT_EQ(unread, 1);
-    EXPECT_EQ(unreadText, u"default");
+    EXPECT_EQ(std::make_tuple(missing, unread, unreadText), std::make_tuple(42, 1, u"default"));
 }
 
 TEST_F(DataFileTest, ASectionEndedEarlyKeepsDefaultsAndReadingResumesAfterIt) {

@@ -1,43 +1,5 @@
 #pragma once
 // Every storage test runs on a data root of its own, made empty for it and removed after it.
-#include <gtest/gtest.h>
-#include <stdlib.h>
+#include "common/DataRootTest.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
-#include "platform/Platform.h"
-
-class StorageTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (parentFolder() / "vx-storage-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root = pattern;
-        platform::setDataRoot(root.string());
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
-        platform::setDataRoot("");
-    }
-    virtual std::filesystem::path parentFolder() const { return std::filesystem::temp_directory_path(); }
-
-    // Host files by their path below the root ("My Documents/x.dat").
-    std::filesystem::path host(const std::string& relative) const { return root / relative; }
-    void putBytes(const std::string& relative, const std::string& bytes) const {
-        std::ofstream(host(relative), std::ios::binary | std::ios::trunc) << bytes;
-    }
-    std::string bytesOf(const std::string& relative) const {
-        std::ifstream in(host(relative), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    std::filesystem::path root;
-};
-
-inline std::string invertedBytes(std::string bytes) {
-    for (char& byte : bytes) byte = static_cast<char>(~static_cast<unsigned char>(byte));
-    return bytes;
-}
+using StorageTest = DataRootTest;
