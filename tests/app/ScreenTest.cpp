@@ -17,14 +17,12 @@ TEST_F(Screen, RotationReplacesTheBufferAndResizesOnce) {
     ASSERT_GT(app.frames, 4);
     EXPECT_EQ(app.frameSizes.front(), "240x294");
     EXPECT_EQ(app.frameSizes.back(), "320x214");
-    EXPECT_EQ(app.width, 320);
-    EXPECT_EQ(app.height, 214);
+    const std::pair<int32_t, int32_t> client{320, 214};
+    EXPECT_EQ(std::pair(app.width, app.height), client);
     ASSERT_TRUE(app.frameBuffer);
-    EXPECT_EQ(app.frameBuffer->width(), 320);
-    EXPECT_EQ(app.frameBuffer->height(), 214);
+    EXPECT_EQ(std::pair(app.frameBuffer->width(), app.frameBuffer->height()), client);
     EXPECT_EQ(targetPixels(), app.frameBuffer->pixels());
-    EXPECT_EQ(backend.frameWidth(), 320);
-    EXPECT_EQ(backend.frameHeight(), 214);
+    EXPECT_EQ(std::pair(backend.frameWidth(), backend.frameHeight()), client);
     EXPECT_EQ(backend.windowHeight(), 214);
 }
 
