@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <tuple>
 
-#include "platform/Platform.h"
 #include "render/Image.h"
 #include "render/ImageRegion.h"
 #include "render/TinyTarget.h"
@@ -75,20 +73,6 @@ TEST(Images, BytesShorterThanTheHeaderClaimsCountAsMissingAndDeepPicturesAreNotD
     TinyTarget target(4, 4);
     ImageRegion(image, 0, 0, 4, 2).draw();
     EXPECT_EQ(target.picture(0xFFFF), Rows(4, "...."));
-}
-
-TEST(Images, TheProgramsBitmapsLoadInPlaceWithTheirColourTables) {
-    for (auto [id, width, height] :
-         {std::tuple{106, 256, 64}, std::tuple{107, 512, 256}, std::tuple{120, 128, 32}, std::tuple{130, 256, 128}}) {
-        const std::span<const uint8_t> bytes = platform::findResource(platform::ResourceType::Bitmap, id);
-        const Image image(id, 0x00FFE7DB);
-        EXPECT_TRUE(image.width() == width && image.height() == height && image.bitsPerPixel() == 8) << id;
-        EXPECT_EQ(image.pixels(), bytes.data() + 1064) << id;
-        for (size_t i = 0; i < 256; ++i) {
-            const uint8_t* entry = bytes.data() + 40 + 4 * i;  // blue, green, red
-            EXPECT_EQ(image.palette()[i], rgbTo565(makeRgb(entry[2], entry[1], entry[0]))) << id << " entry " << i;
-        }
-    }
 }
 
 class Blits : public ::testing::Test {
