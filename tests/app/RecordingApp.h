@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/GameApp.h"
+#include "common/ScriptRun.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "render/Colour.h"
@@ -104,14 +105,6 @@ protected:
         return platform::resetHeadlessBackend(options);
     }
 
-    // Runs the program with this script; the backend closes the window after the script's last command.
-    static void runScript(GameApp& app, const std::string& script) {
-        std::vector<platform::ScriptCommand> commands;
-        std::string error;
-        ASSERT_TRUE(platform::parseScript(script, commands, error)) << error;
-        platform::headlessBackend()->setScript(std::move(commands));
-        EXPECT_EQ(app.run(), 0);
-    }
     // Runs a program that ends itself; a loop that misses its end still stops, ten virtual minutes on.
     static void runUntilItQuits(GameApp& app) { runScript(app, "wait 600000\nclose\n"); }
 };

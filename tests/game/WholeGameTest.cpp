@@ -1,6 +1,7 @@
 // A whole game through the program's own main loop and the headless runner's script commands, from the
 // main menu to the game-over screen and into the high-score table, with the files checked afterwards.
 #include "GameFixture.h"
+#include "common/ScriptRun.h"
 #include "storage/DataFile.h"
 
 namespace {
@@ -9,17 +10,8 @@ class WholeGameTest : public GameTest {
 protected:
     // Runs a fresh program to its end with this script on a 240 x 320 screen and the test's data root.
     void runScript(MathGame& program, const std::string& text) {
-        platform::LaunchOptions options;
-        options.screenWidth = 240;
-        options.screenHeight = 320;
-        options.minute = 7;
-        backend = &platform::resetHeadlessBackend(options);
-        platform::setDataRoot(root.string());
-        std::vector<platform::ScriptCommand> commands;
-        std::string error;
-        ASSERT_TRUE(platform::parseScript(text, commands, error)) << error;
-        backend->setScript(std::move(commands));
-        EXPECT_EQ(program.run(), 0);
+        backend = &useScreen(240, 320, 7);
+        ::runScript(program, text);
     }
 };
 
