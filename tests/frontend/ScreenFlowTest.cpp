@@ -94,34 +94,22 @@ TEST_F(ScreenFlow, BackIsTakenOnce) {
 }
 
 TEST_F(ScreenFlow, KeyFourOpensTheMakersPageAndQuitsButATapOnTheLinkDoesNot) {
-    {
-        SCOPED_TRACE("key");
-        HeadlessBackend& backend = useScreen(240, 320);
-        TestArcade game;
-        game.plan = {{2, [] { TestArcade::key('4'); }}};
-        run(game);
-        EXPECT_EQ(backend.openedAddresses(), std::vector<std::u16string>{u"https://brinmoor.example"});
-        EXPECT_EQ(game.frames, 2);
-    }
-    {
-        SCOPED_TRACE("tap");
-        HeadlessBackend& backend = useScreen(240, 320);
+    struct Case {
+        const char* name;
+        int width, height, tapAt, keyAt, frames;  // tapAt, keyAt: 0 for none
+    };
+    for (const Case& c : {Case{"key", 240, 320, 0, 2, 2}, Case{"tap", 240, 320, 2, 0, 10},
+                          Case{"key on the small screen, where the link takes no tap", 176, 220, 2, 3, 3}}) {
+        SCOPED_TRACE(c.name);
+        HeadlessBackend& backend = useScreen(c.width, c.height);
         TestArcade game;
         game.closeAfter = 10;
-        game.plan = {{2, [&] { TestArcade::tap(game.webLink); }}};
+        if (c.tapAt) game.plan[c.tapAt] = [&] { TestArcade::tap(game.webLink); };
+        if (c.keyAt) game.pressAt({{c.keyAt, '4'}});
         run(game);
         EXPECT_EQ(backend.openedAddresses(), std::vector<std::u16string>{u"https://brinmoor.example"});
-        EXPECT_EQ(game.frames, 10);
+        EXPECT_EQ(game.frames, c.frames);
         EXPECT_TRUE(allAre(game.screensSeen, 0, Menu));
-    }
-    {
-        SCOPED_TRACE("key on the small screen, where the link takes no tap");
-        HeadlessBackend& backend = useScreen(176, 220);
-        TestArcade game;
-        game.plan = {{2, [&] { TestArcade::tap(game.webLink); }}, {3, [] { TestArcade::key('4'); }}};
-        run(game);
-        EXPECT_EQ(backend.openedAddresses(), std::vector<std::u16string>{u"https://brinmoor.example"});
-        EXPECT_EQ(game.frames, 3);
     }
 }
 
