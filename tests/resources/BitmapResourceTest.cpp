@@ -10,17 +10,17 @@
 
 namespace {
 
-struct BitmapSpec {
+struct ExpectedBitmap {
     int id;
     int width;
     int height;
     art::Colour24 key;
 };
 
-const std::vector<BitmapSpec> bitmaps{{art::logoWideId, 256, 64, art::logoColourKey},
-                                      {art::logoNarrowId, 128, 32, art::logoColourKey},
-                                      {art::sheetWideId, 512, 256, art::sheetColourKey},
-                                      {art::sheetNarrowId, 256, 128, art::sheetColourKey}};
+const std::vector<ExpectedBitmap> bitmaps{{art::logoWideId, 256, 64, art::logoColourKey},
+                                          {art::logoNarrowId, 128, 32, art::logoColourKey},
+                                          {art::sheetWideId, 512, 256, art::sheetColourKey},
+                                          {art::sheetNarrowId, 256, 128, art::sheetColourKey}};
 
 const std::vector<art::SheetLayout> sheets{art::wideSheet, art::narrowSheet};
 
@@ -29,31 +29,31 @@ bool looksLikeKey(art::Colour24 colour, art::Colour24 key) { return rgbTo565(col
 }  // namespace
 
 TEST(BitmapResources, HaveTheLayoutAndSizeTheLoaderReads) {
-    for (const BitmapSpec& spec : bitmaps) {
-        SCOPED_TRACE(spec.id);
-        const BitmapView bitmap = BitmapView::find(spec.id);
+    for (const ExpectedBitmap& expected : bitmaps) {
+        SCOPED_TRACE(expected.id);
+        const BitmapView bitmap = BitmapView::find(expected.id);
         EXPECT_EQ(std::make_tuple(bitmap.headerSize, bitmap.width, bitmap.height, bitmap.bitsPerPixel),
-                  std::make_tuple(40, spec.width, spec.height, 8));
+                  std::make_tuple(40, expected.width, expected.height, 8));
         // Header, a full 256-entry colour table, then one byte per pixel and nothing else.
-        EXPECT_EQ(bitmap.bytes.size(), 1064u + static_cast<size_t>(spec.width) * spec.height);
+        EXPECT_EQ(bitmap.bytes.size(), 1064u + static_cast<size_t>(expected.width) * expected.height);
     }
 }
 
 // Where the background must show, the pixels are exactly the key; and no drawn pixel takes a colour
 // that the program would mistake for the key once reduced to 16 bits (it would turn see-through).
 TEST(BitmapResources, UseTheColourKeyOnlyForTheBackground) {
-    for (const BitmapSpec& spec : bitmaps) {
-        SCOPED_TRACE(spec.id);
-        const BitmapView bitmap = BitmapView::find(spec.id);
-        ASSERT_EQ(bitmap.width, spec.width);
-        EXPECT_EQ(bitmap.colour(0, 0), spec.key);
+    for (const ExpectedBitmap& expected : bitmaps) {
+        SCOPED_TRACE(expected.id);
+        const BitmapView bitmap = BitmapView::find(expected.id);
+        ASSERT_EQ(bitmap.width, expected.width);
+        EXPECT_EQ(bitmap.colour(0, 0), expected.key);
         int keyed = 0;
         for (int y = 0; y < bitmap.height; ++y) {
             for (int x = 0; x < bitmap.width; ++x) {
                 const art::Colour24 c = bitmap.colour(x, y);
-                if (c == spec.key)
+                if (c == expected.key)
                     ++keyed;
-                else if (looksLikeKey(c, spec.key))
+                else if (looksLikeKey(c, expected.key))
                     ADD_FAILURE() << "key look-alike at " << x << "," << y;
             }
         }

@@ -22,7 +22,7 @@ bool SdlAudio::open() {
     want.format = AUDIO_S16SYS;
     want.channels = 1;
     want.samples = 1024;
-    device = SDL_OpenAudioDevice(nullptr, 0, &want, &spec,
+    device = SDL_OpenAudioDevice(nullptr, 0, &want, &deviceFormat,
                                  SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
     if (!device) return false;
     unavailable = false;
@@ -35,8 +35,8 @@ const std::vector<uint8_t>* SdlAudio::converted(int resourceId) {
     const WaveData wave = parseWave(findResource(ResourceType::Wave, resourceId));
     if (!wave.valid()) return nullptr;
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, AUDIO_S16LSB, static_cast<Uint8>(wave.channels), wave.sampleRate, spec.format,
-                          spec.channels, spec.freq) < 0)
+    if (SDL_BuildAudioCVT(&cvt, AUDIO_S16LSB, static_cast<Uint8>(wave.channels), wave.sampleRate, deviceFormat.format,
+                          deviceFormat.channels, deviceFormat.freq) < 0)
         return nullptr;
     std::vector<uint8_t> buffer(wave.samples.size() * static_cast<size_t>(cvt.len_mult) + 16);
     std::memcpy(buffer.data(), wave.samples.data(), wave.samples.size());

@@ -22,7 +22,7 @@ private:
     const std::vector<uint8_t>* converted(int resourceId);
 
     SDL_AudioDeviceID device = 0;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec deviceFormat{};
     bool unavailable = false;
     bool paused = true;
     std::map<int, std::vector<uint8_t>> cache;  // each sound in the device's format
