@@ -24,14 +24,6 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-show_logs() {
-    for log in "$work"/*.err; do [ -s "$log" ] && { echo "--- $log"; tail -n 30 "$log"; }; done
-}
 give_up() {
     echo "FAIL: $*"
     if [ -n "$program_pid" ] && ! kill -0 "$program_pid" 2>/dev/null; then

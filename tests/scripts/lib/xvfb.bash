@@ -5,6 +5,17 @@
 xvfb_pid=""
 xvfb_display=""
 
+# A failed check is counted and the script goes on; the caller exits with the count at its end.
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+# The tail of every standard-error log the caller kept in $work.
+show_logs() {
+    for log in "$work"/*.err; do [ -s "$log" ] && { echo "--- $log"; tail -n 30 "$log"; }; done
+}
+
 # Waits up to $1 tenths of a second of wall time for the command that follows to succeed; the command
 # is tried at least once, and the time it takes counts.
 wait_for() {
