@@ -12,3 +12,5 @@ foreach(size ${VX_DESKTOP_ICON_SIZES})
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME vortellanox.png)
 endforeach()
+# The licence of the DejaVu Sans copy the program carries for systems without fonts.
+install(FILES /usr/share/doc/fonts-dejavu-core/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vortellanox RENAME DejaVu-LICENSE)

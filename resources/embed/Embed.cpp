@@ -1,6 +1,7 @@
-// vx-embed MANIFEST OUTPUT.cpp
-// Turns the generator's manifest (one "TYPE ID FILE" line per resource, FILE relative to the
-// manifest) into the C++ resource table that the platform layer searches by type and id.
+// vx-embed MANIFEST... OUTPUT.cpp
+// Turns manifests (one "TYPE ID FILE" line per resource, FILE absolute or relative to its manifest)
+// into the C++ resource table that the platform layer searches by type and id: the generator's
+// manifest, and the build's own for files taken from the system (the fallback font).
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -28,6 +29,10 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
+std::string resolve(const std::string& manifest, const std::string& file) {
+    return file.starts_with('/') ? file : folderOf(manifest) + "/" + file;
+}
+
 bool knownType(const std::string& type) {
     return type == "Bitmap" || type == "Wave" || type == "Icon" || type == "Data";
 }
@@ -50,19 +55,13 @@ void writeTable(std::ostream& out, const std::vector<Entry>& entries) {
     out << "};\nconst std::size_t resourceCount = " << entries.size() << ";\n\n}  // namespace platform\n";
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: vx-embed MANIFEST OUTPUT.cpp\n");
-        return 2;
-    }
-    std::ifstream manifest(argv[1]);
+// Reads one manifest's entries; false (with the reason printed) when it or a file it names is bad.
+bool readManifest(const std::string& path, std::vector<Entry>& entries) {
+    std::ifstream manifest(path);
     if (!manifest) {
-        std::fprintf(stderr, "vx-embed: cannot read %s\n", argv[1]);
-        return 1;
+        std::fprintf(stderr, "vx-embed: cannot read %s\n", path.c_str());
+        return false;
     }
-    std::vector<Entry> entries;
     std::string line;
     while (std::getline(manifest, line)) {
         if (line.empty() || line[0] == '#') continue;
@@ -71,17 +70,30 @@ int main(int argc, char** argv) {
         std::string file;
         if (!(fields >> entry.type >> entry.id >> file) || !knownType(entry.type)) {
             std::fprintf(stderr, "vx-embed: bad manifest line: %s\n", line.c_str());
-            return 1;
+            return false;
         }
-        if (!readFile(folderOf(argv[1]) + "/" + file, entry.bytes)) {
+        if (!readFile(resolve(path, file), entry.bytes)) {
             std::fprintf(stderr, "vx-embed: cannot read %s\n", file.c_str());
-            return 1;
+            return false;
         }
         entries.push_back(std::move(entry));
     }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: vx-embed MANIFEST... OUTPUT.cpp\n");
+        return 2;
+    }
+    std::vector<Entry> entries;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (!readManifest(argv[i], entries)) return 1;
     std::ostringstream text;
     writeTable(text, entries);
-    std::ofstream out(argv[2], std::ios::binary);
+    std::ofstream out(argv[argc - 1], std::ios::binary);
     out << text.str();
     return out ? 0 : 1;
 }

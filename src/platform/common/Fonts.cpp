@@ -1,4 +1,6 @@
-// Fonts: fontconfig finds the file for a face name, FreeType measures and renders its glyphs.
+// Fonts: fontconfig finds the file for a face name, FreeType measures and renders its glyphs. Where
+// fontconfig offers nothing usable (a handheld's firmware may carry no fonts at all), the copy of
+// DejaVu Sans built into the program serves.
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 
@@ -23,6 +25,9 @@ namespace {
 
 // Sizes beyond this only waste memory; nothing on a handheld screen needs them.
 constexpr int maxPixelHeight = 1024;
+
+// The embedded DejaVu Sans (resources/CMakeLists.txt puts it in the resource table under this id).
+constexpr int embeddedFontId = 1;
 
 struct FontLocation {
     std::string file;
@@ -84,11 +89,6 @@ std::optional<FontLocation> lookUpFontFile(const std::string& faceName) {
     return location;
 }
 
-std::optional<FontLocation> locateFont(const std::u16string& faceName) {
-    if (!pinnedFile.empty()) return FontLocation{pinnedFile, 0};
-    return lookUpFontFile(toUtf8(faceName));
-}
-
 int ceilPixels(FT_Pos value) { return static_cast<int>((value + 63) >> 6); }
 int roundPixels(FT_Pos value) { return static_cast<int>((value + 32) >> 6); }
 
@@ -127,20 +127,46 @@ void expandMonoBitmap(const FT_Bitmap& bitmap, std::vector<uint8_t>& out) {
     }
 }
 
+// Sets the size; false when the face cannot serve: not scalable, or without the digits every screen shows.
+bool readyFace(FT_Face face, int pixelHeight) {
+    const FT_UInt pixels = static_cast<FT_UInt>(std::clamp(pixelHeight, 1, maxPixelHeight));
+    return FT_IS_SCALABLE(face) && FT_Set_Pixel_Sizes(face, 0, pixels) == 0 && FT_Get_Char_Index(face, u'0') != 0;
+}
+
+FT_Face openFileFace(FT_Library library, const FontLocation& location, int pixelHeight) {
+    FT_Face face = nullptr;
+    if (FT_New_Face(library, location.file.c_str(), location.index, &face) != 0) return nullptr;
+    if (readyFace(face, pixelHeight)) return face;
+    FT_Done_Face(face);
+    return nullptr;
+}
+
+FT_Face openEmbeddedFace(FT_Library library, int pixelHeight) {
+    const std::span<const uint8_t> bytes = findResource(ResourceType::Data, embeddedFontId);
+    FT_Face face = nullptr;
+    if (bytes.empty() || FT_New_Memory_Face(library, bytes.data(), static_cast<FT_Long>(bytes.size()), 0, &face) != 0)
+        return nullptr;
+    if (readyFace(face, pixelHeight)) return face;
+    FT_Done_Face(face);
+    return nullptr;
+}
+
 }  // namespace
 
+// A pinned file is used or nothing is (tests rely on that); the system's answer falls back to the
+// embedded face.
 FontFace* openFont(const std::u16string& faceName, int pixelHeight) {
     FT_Library library = freeType();
-    const std::optional<FontLocation> location = locateFont(faceName);
-    if (!library || !location) return nullptr;
-
+    if (!library) return nullptr;
     FT_Face face = nullptr;
-    if (FT_New_Face(library, location->file.c_str(), location->index, &face) != 0) return nullptr;
-    const FT_UInt pixels = static_cast<FT_UInt>(std::clamp(pixelHeight, 1, maxPixelHeight));
-    if (!FT_IS_SCALABLE(face) || FT_Set_Pixel_Sizes(face, 0, pixels) != 0) {
-        FT_Done_Face(face);
-        return nullptr;
+    if (!pinnedFile.empty()) {
+        face = openFileFace(library, FontLocation{pinnedFile, 0}, pixelHeight);
+    } else {
+        if (const std::optional<FontLocation> location = lookUpFontFile(toUtf8(faceName)))
+            face = openFileFace(library, *location, pixelHeight);
+        if (!face) face = openEmbeddedFace(library, pixelHeight);
     }
+    if (!face) return nullptr;
     auto* opened = new FontFace;
     opened->face = face;
     opened->metrics = measureFace(face);
