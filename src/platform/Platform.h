@@ -59,6 +59,17 @@ enum KeyCode : uint32_t {
     VK_F8 = 119,  // a phone's '*' key
     VK_F9 = 120,  // a phone's '#' key
     VK_NUMLOCK = 144,
+    // A gamepad's buttons, with the codes Windows gives them (Start and Back arrive as VK_F8 and VK_F9).
+    VK_GAMEPAD_A = 195,
+    VK_GAMEPAD_B = 196,
+    VK_GAMEPAD_X = 197,
+    VK_GAMEPAD_Y = 198,
+    VK_GAMEPAD_RIGHT_SHOULDER = 199,
+    VK_GAMEPAD_LEFT_SHOULDER = 200,
+    VK_GAMEPAD_DPAD_UP = 203,
+    VK_GAMEPAD_DPAD_DOWN = 204,
+    VK_GAMEPAD_DPAD_LEFT = 205,
+    VK_GAMEPAD_DPAD_RIGHT = 206,
 };
 
 struct Message {
@@ -170,8 +181,9 @@ struct GlyphBitmap {
     std::span<const uint8_t> coverage;
 };
 
-// Opens the best match for faceName ("Verdana" falls back to the system's match for it) at pixelHeight
-// pixels of character height (the em, not the line). Null when no usable font file exists.
+// Opens the best match for faceName ("Verdana" falls back to the system's match for it, and that to
+// the DejaVu Sans the program carries) at pixelHeight pixels of character height (the em, not the
+// line). Null when no usable font exists (only a pinned file that cannot serve, or a damaged build).
 FontFace* openFont(const std::u16string& faceName, int pixelHeight);
 void closeFont(FontFace* face);  // null is allowed
 FontMetrics fontMetrics(const FontFace* face);

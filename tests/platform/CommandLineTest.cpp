@@ -118,6 +118,8 @@ TEST(Scripts, ErrorsNameTheirLine) {
         {"shot\n", "line 1: "},
         {"shot a.png b.png\n", "line 1: "},
         {"close 1\n", "line 1: "},
+        {"pad guide\n", "line 1: "},
+        {"pad-up\n", "line 1: "},
     };
     for (const auto& [text, prefix] : mistakes) {
         SCOPED_TRACE(text);

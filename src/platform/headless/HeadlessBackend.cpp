@@ -169,7 +169,14 @@ void HeadlessBackend::typeAnswer(const ScriptCommand& command) {
 void HeadlessBackend::runCommand(const ScriptCommand& command) {
     switch (command.kind) {
         case ScriptCommand::Key:
+        case ScriptCommand::Pad:
             pushKey(static_cast<uint32_t>(command.x));
+            break;
+        case ScriptCommand::PadDown:
+            queue.push_back({WM_KEYDOWN, static_cast<uint32_t>(command.x), 1});
+            break;
+        case ScriptCommand::PadUp:
+            queue.push_back({WM_KEYUP, static_cast<uint32_t>(command.x), 1});
             break;
         case ScriptCommand::Type:
             for (char c : command.text) pushKey(keyForCharacter(c));

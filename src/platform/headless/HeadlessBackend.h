@@ -13,11 +13,27 @@
 namespace platform {
 
 struct ScriptCommand {
-    enum Kind { Key, Type, Tap, Press, Release, Move, Rotate, Deactivate, Activate, Shot, Answer, Close };
+    enum Kind {
+        Key,
+        Type,
+        Tap,
+        Press,
+        Release,
+        Move,
+        Rotate,
+        Deactivate,
+        Activate,
+        Shot,
+        Answer,
+        Close,
+        Pad,
+        PadDown,
+        PadUp
+    };
     Kind kind = Key;
     uint32_t at = 0;  // virtual ms
     int line = 0;
-    int x = 0;
+    int x = 0;  // the key code for Key and the pad commands
     int y = 0;
     std::string text;  // digits for Type, file for Shot
 };

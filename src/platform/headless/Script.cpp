@@ -3,6 +3,7 @@
 #include <charconv>
 #include <sstream>
 
+#include "platform/common/PadButtons.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace platform {
@@ -57,8 +58,26 @@ const std::pair<const char*, ScriptCommand::Kind> bareCommands[] = {
     {"answer", ScriptCommand::Answer}, {"close", ScriptCommand::Close},
 };
 
+const std::pair<const char*, ScriptCommand::Kind> padCommands[] = {
+    {"pad", ScriptCommand::Pad},
+    {"pad-down", ScriptCommand::PadDown},
+    {"pad-up", ScriptCommand::PadUp},
+};
+
 // Parses one command; false with a reason when it is not one the runner knows.
 bool parseCommand(const std::string& verb, std::istringstream& in, ScriptCommand& command, std::string& reason) {
+    for (const auto& [name, kind] : padCommands) {
+        if (verb != name) continue;
+        command.kind = kind;
+        std::string button;
+        if (!(in >> button) || !atEnd(in)) return reason = verb + " wants one button name", false;
+        command.x = static_cast<int>(padButtonKey(button));
+        if (command.x == 0)
+            return reason = verb + ": no button '" + button +
+                            "' (a b x y back start dpup dpdown dpleft dpright leftshoulder rightshoulder)",
+                   false;
+        return true;
+    }
     if (verb == "key") {
         command.kind = ScriptCommand::Key;
         if (!readInt(in, 1, 254, command.x) || !atEnd(in)) return reason = "key wants a key code 1-254", false;

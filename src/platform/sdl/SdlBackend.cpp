@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "platform/common/WindowIcon.h"
+#include "platform/sdl/DisplayFit.h"
 
 extern char** environ;
 
@@ -96,6 +97,7 @@ SdlBackend::SdlBackend(const LaunchOptions& options)
       startFullscreen(options.fullscreen) {}
 
 SdlBackend::~SdlBackend() {
+    gamepads.stop();
     instance.reset();
     if (window) SDL_DestroyWindow(window);
     if (sdlStarted) SDL_Quit();
@@ -106,37 +108,65 @@ WindowResult SdlBackend::createWindow(const std::u16string&, const std::u16strin
     instance = SingleInstance::claim(dataRoot(), anotherRuns);
     if (anotherRuns) return WindowResult::AnotherInstanceRaised;
 
-    // Present through the window surface, never an OpenGL renderer: on software GL that costs five
-    // times the CPU and much more memory.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return WindowResult::ClassRegistrationFailed;
-    sdlStarted = true;
+    if (!startVideo()) return WindowResult::ClassRegistrationFailed;
     raiseEventType = SDL_RegisterEvents(1);
     if (instance && raiseEventType != static_cast<uint32_t>(-1)) instance->listen(raiseEventType);
+    gamepads.start(dataRoot() + "/gamecontrollerdb.txt");
 
-    if (startFullscreen) {
-        // A handheld: the simulated screen is the display itself.
-        SDL_DisplayMode mode;
-        if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
-            screenW = mode.w & ~1;
-            screenH = mode.h & ~1;
-            taskBar = 0;
-            clientW = screenW;
-            clientH = screenH;
-        }
-    }
+    if (startFullscreen) takeDisplaySize();
     scale = fittingScale(clientW, clientH);
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     if (startFullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    int windowW = clientW * scale, windowH = clientH * scale;
+    SDL_DisplayMode mode;
+    if (startFullscreen && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+        // As large as the display from the start: with no window manager to obey the full-screen
+        // request (a kiosk, a bare X server) the window would otherwise keep the simulated size.
+        windowW = mode.w;
+        windowH = mode.h;
+    }
     const std::string utf8 = toUtf8(title);
-    window = SDL_CreateWindow(utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, clientW * scale,
-                              clientH * scale, flags);
+    window = SDL_CreateWindow(utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, windowW, windowH, flags);
     if (!window) return WindowResult::CreationFailed;
     (void)iconId;
     setWindowIcon();
     SDL_RaiseWindow(window);
     return WindowResult::Created;
+}
+
+bool SdlBackend::startVideo() {
+    if (sdlStarted) return true;
+    // Present through the window surface, never an OpenGL renderer: on software GL that costs five
+    // times the CPU and much more memory.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    sdlStarted = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+    return sdlStarted;
+}
+
+// Full screen on a handheld: the simulated screen is the display, or on a big display a whole
+// fraction of it. The program asks for the screen's size before the window exists, so this runs at
+// the first question.
+void SdlBackend::takeDisplaySize() {
+    if (displaySizeTaken || !startVideo()) return;
+    displaySizeTaken = true;
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return;
+    const ScreenSize size = fullscreenScreenSize(mode.w, mode.h);
+    if (size.width <= 0 || size.height <= 0) return;
+    screenW = clientW = size.width;
+    screenH = clientH = size.height;
+    taskBar = 0;
+}
+
+int SdlBackend::screenWidth() {
+    if (startFullscreen) takeDisplaySize();
+    return screenW;
+}
+
+int SdlBackend::screenHeight() {
+    if (startFullscreen) takeDisplaySize();
+    return screenH;
 }
 
 void SdlBackend::sizeWindowToScale() {
@@ -220,6 +250,13 @@ void SdlBackend::translate(const SDL_Event& event) {
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
             translateButton(event.button);
+            break;
+        case SDL_CONTROLLERDEVICEADDED:
+        case SDL_CONTROLLERDEVICEREMOVED:
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+        case SDL_CONTROLLERAXISMOTION:
+            gamepads.translate(event, queue);
             break;
         case SDL_MOUSEMOTION: {
             int x = 0, y = 0;
@@ -336,8 +373,18 @@ void SdlBackend::rotate() {
 
 void SdlBackend::toggleFullscreen() {
     const bool full = SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP;
+    SDL_Rect bounds;
+    if (!full && SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window)), &bounds) == 0) {
+        // Cover the display first: with no window manager to obey the full-screen request the window
+        // would keep its size and show only a corner of the picture.
+        SDL_SetWindowPosition(window, bounds.x, bounds.y);
+        SDL_SetWindowSize(window, bounds.w, bounds.h);
+    }
     SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    if (full) sizeWindowToScale();
+    if (full) {
+        sizeWindowToScale();
+        SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
     presenter.refresh(window);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The SDL2 backend: a real window that looks like the handheld's screen, presented through the
 // window surface (never an OpenGL renderer), the keyboard, mouse and touch as the device's keys and
-// stylus, one voice of audio, and one running copy per data root.
+// stylus, gamepads as keys, one voice of audio, and one running copy per data root.
 #include <SDL.h>
 
 #include <map>
@@ -12,6 +12,7 @@
 #include "platform/common/Backend.h"
 #include "platform/common/LaunchOptions.h"
 #include "platform/sdl/SdlAudio.h"
+#include "platform/sdl/SdlGamepads.h"
 #include "platform/sdl/SdlPresenter.h"
 #include "platform/sdl/SingleInstance.h"
 
@@ -28,8 +29,8 @@ public:
     bool getMessage(Message& message) override;
     void postQuitMessage(int exitCode) override;
     bool numLockOn() override { return (SDL_GetModState() & KMOD_NUM) != 0; }
-    int screenWidth() override { return screenW; }
-    int screenHeight() override { return screenH; }
+    int screenWidth() override;
+    int screenHeight() override;
     int workAreaTop() override { return taskBar; }
     int windowHeight() override { return clientH; }
     void moveWindow(int width, int height) override;
@@ -55,6 +56,8 @@ private:
     void setWindowIcon();
     void noteFirstFrame();
     void sizeWindowToScale();
+    bool startVideo();
+    void takeDisplaySize();
     void queueKey(uint32_t message, uint32_t key) { queue.push_back({message, key, 1}); }
 
     int screenW;
@@ -63,6 +66,7 @@ private:
     int clientW;
     int clientH;
     bool startFullscreen;
+    bool displaySizeTaken = false;
     int scale = 1;
     bool sdlStarted = false;
     bool firstFrameShown = false;
@@ -74,6 +78,7 @@ private:
     DoubleClickDetector doubleClicks;
     SdlPresenter presenter;
     SdlAudio audio;
+    SdlGamepads gamepads;
     std::unique_ptr<SingleInstance> instance;
     uint32_t raiseEventType = 0;
     std::vector<int> openers;  // browser openers still to be reaped

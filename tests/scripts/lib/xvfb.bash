@@ -38,13 +38,14 @@ display_taken() {
     [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null
 }
 
-# Starts an X server of our own on the first free display from $1 to $2 and exports DISPLAY.
-# Answers false when none could be started.
+# Starts an X server of our own on the first free display from $1 to $2 and exports DISPLAY; its
+# screen is $xvfb_screen when the caller sets it (1024x768x24 otherwise). Answers false when none
+# could be started.
 start_xvfb() {
     local first=$1 last=$2 n
     for ((n = first; n <= last; ++n)); do
         display_taken "$n" && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"${work:?the caller sets work}/xvfb.log" 2>&1 &
+        Xvfb ":$n" -screen 0 "${xvfb_screen:-1024x768x24}" -nolisten tcp >"${work:?the caller sets work}/xvfb.log" 2>&1 &
         xvfb_pid=$!
         xvfb_display=$n
         # Answering is not enough: the server that answers must be ours, not one that won the display.
