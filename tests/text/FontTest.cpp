@@ -65,12 +65,4 @@ TEST_F(FontTest, NoFontFileIsReportedAndHarmless) {
     EXPECT_EQ(changedPixels(), 0u);
 }
 
-// The game's own path: fontconfig's answer for "Verdana" (DejaVu Sans where Verdana is absent).
-TEST_F(FontTest, SystemLookupFindsAFace) {
-    platform::pinFontFile("");
-    const auto font = Font::create(u"Verdana", 14);
-    ASSERT_NE(font, nullptr);
-    EXPECT_GT(font->charWidth('a'), 0);
-}
-
 }  // namespace

@@ -82,8 +82,7 @@ void SdlGamepads::moveStick(Pad& pad, SDL_GameControllerAxis axis, int value, st
     const int now = stickDirection(direction, value);
     if (now == direction) return;
     const uint32_t negative = keyForButton(across ? SDL_CONTROLLER_BUTTON_DPAD_LEFT : SDL_CONTROLLER_BUTTON_DPAD_UP);
-    const uint32_t positive =
-        keyForButton(across ? SDL_CONTROLLER_BUTTON_DPAD_RIGHT : SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    const uint32_t positive = keyForButton(across ? SDL_CONTROLLER_BUTTON_DPAD_RIGHT : SDL_CONTROLLER_BUTTON_DPAD_DOWN);
     if (direction != 0) press(pad, direction < 0 ? negative : positive, false, queue);
     if (now != 0) press(pad, now < 0 ? negative : positive, true, queue);
     direction = now;
@@ -100,8 +99,7 @@ bool SdlGamepads::translate(const SDL_Event& event, std::vector<Message>& queue)
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP:
             if (auto found = pads.find(event.cbutton.which); found != pads.end())
-                press(found->second, keyForButton(event.cbutton.button), event.type == SDL_CONTROLLERBUTTONDOWN,
-                      queue);
+                press(found->second, keyForButton(event.cbutton.button), event.type == SDL_CONTROLLERBUTTONDOWN, queue);
             return true;
         case SDL_CONTROLLERAXISMOTION:
             if (auto found = pads.find(event.caxis.which); found != pads.end())

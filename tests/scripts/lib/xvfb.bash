@@ -38,9 +38,8 @@ display_taken() {
     [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null
 }
 
-# Starts an X server of our own on the first free display from $1 to $2 and exports DISPLAY; its
-# screen is $xvfb_screen when the caller sets it (1024x768x24 otherwise). Answers false when none
-# could be started.
+# Starts an X server of our own (screen $xvfb_screen, else 1024x768x24) on the first free display from
+# $1 to $2 and exports DISPLAY. Answers false when none could be started.
 start_xvfb() {
     local first=$1 last=$2 n
     for ((n = first; n <= last; ++n)); do

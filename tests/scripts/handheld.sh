@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Handhelds and big screens. Headless: with no fonts the built-in DejaVu Sans draws the menu as the font
+# file does; a pad's Start does what '*' does. Under Xvfb, 1280 x 720, no window manager: --fullscreen
+# fills the display (no bars, no corner cut off); virtual pads drive the X11 window (PadInput).
+# usage: handheld.sh PROGRAM SOURCE-DIR
+set -u
+exe=$(readlink -f "$1")
+source_dir=$2
+work=$(mktemp -d)
+program_pid=""
+# shellcheck source=lib/xvfb.bash
+source "$source_dir/tests/scripts/lib/xvfb.bash"
+cleanup() {
+    [ -n "$program_pid" ] && kill -KILL "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+    stop_xvfb
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+# shoot NAME SCRIPT [VARIABLE=VALUE...]: runs SCRIPT headless on a data folder of its own, then shoots
+# the screen into NAME.png; the run's status.
+shoot() {
+    local name=$1 script=$2
+    shift 2
+    printf '%s\nwait 100\nshot %s\n' "$script" "$work/$name.png" >"$work/$name.txt"
+    env "$@" "$exe" --headless --minute 7 --script "$work/$name.txt" --data-dir "$work/data-$name" \
+        >/dev/null 2>"$work/$name.err"
+}
+
+mkdir -p "$work/fonts"
+ln -s /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$work/fonts/"
+printf '<fontconfig></fontconfig>\n' >"$work/none.conf"
+printf '<fontconfig><dir>%s</dir></fontconfig>\n' "$work/fonts" >"$work/dejavu.conf"
+for fonts in none dejavu; do
+    shoot "$fonts" "wait 100" FONTCONFIG_FILE="$work/$fonts.conf" XDG_CACHE_HOME="$work/cache" ||
+        fail "with the fonts '$fonts' the program ended with status $?"
+done
+cmp -s "$work/none.png" "$work/dejavu.png" || fail "with no fonts the menu is not drawn in DejaVu Sans"
+
+play=$'wait 100\nkey 49\nwait 100\nkey 49\nwait 300'
+shoot pad "$play"$'\npad start' && shoot key "$play"$'\nkey 119' && shoot nothing "$play" ||
+    fail "a game with pad commands ended with status $?"
+cmp -s "$work/pad.png" "$work/key.png" && ! cmp -s "$work/pad.png" "$work/nothing.png" ||
+    fail "Start did not do what '*' does"
+
+# A display of our own, clear of those the other window tests take.
+xvfb_screen=1280x720x24
+start_xvfb 121 140 || { fail "no X server could be started on :121 to :140"; exit 1; }
+export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$work/xdg"
+export LSAN_OPTIONS="suppressions=$source_dir/tests/lsan.supp"
+
+# The whole display shows the menu: its background over much of it, and no black bar in any corner.
+menu_background=$(screen_colour 0xFFE7DB)
+fills_the_display() {
+    local shot="$work/root.png" corner
+    import -window root "$shot" 2>/dev/null || return 1
+    [ "$(picture_size "$shot")" = "1280x720" ] && [ "$(share_of "$shot" "$menu_background")" -ge 25 ] || return 1
+    for corner in 0,0 1279,0 0,719 1279,719; do
+        [ "$(convert "$shot" -format "%[hex:p{$corner}]" info:)" != "000000" ] || return 1
+    done
+}
+"$exe" --fullscreen --data-dir "$work/data" >/dev/null 2>"$work/program.err" &
+program_pid=$!
+wait_for 300 fills_the_display || fail "the full-screen game does not fill the 1280x720 display"
+kill -TERM "$program_pid"
+wait "$program_pid" || fail "the full-screen game ended with status $?"
+program_pid=""
+
+timeout 120 "$(dirname "$exe")/tests/test_platform" --gtest_filter='PadInput.*' >"$work/pads.err" 2>&1 ||
+    fail "virtual pads on the X11 window"
+grep -q "SKIPPED" "$work/pads.err" && fail "virtual pads were not tried"
+
+[ "$failures" -eq 0 ] || { show_logs; exit 1; }
+echo "handhelds and big screens on :$xvfb_display: all checks passed"
