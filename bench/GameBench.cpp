@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <new>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/MathGame.h"
@@ -24,113 +25,93 @@ GameApp* createApplication() { return new (std::nothrow) MathGame; }
 
 namespace {
 
-enum class Subject { MainMenu, Options, HighScores, GameOver, GameOptions, Play, PlayTyped, Challenge };
-
-struct NamedSubject {
-    const char* name;
-    Subject subject;
-};
-
-constexpr NamedSubject subjects[] = {{"MainMenu", Subject::MainMenu},       {"Options", Subject::Options},
-                                     {"HighScores", Subject::HighScores},   {"GameOver", Subject::GameOver},
-                                     {"GameOptions", Subject::GameOptions}, {"Play", Subject::Play},
-                                     {"PlayTyped", Subject::PlayTyped},     {"Challenge", Subject::Challenge}};
-
-struct ScreenSize {
-    int width;
-    int height;
-};
-
-constexpr ScreenSize sizes[] = {{176, 220}, {240, 320}, {320, 240}, {480, 640}};
-
 constexpr double frameGoal = 25;  // times the floor
 
-// The program as it runs after start-up, on a headless screen of the given size. Its data root is an
-// empty folder, so no player's files are read, and it is never told to exit, so none are written.
-class RunningProgram {
-public:
-    RunningProgram(int width, int height) {
-        platform::LaunchOptions options;
-        options.screenWidth = width;
-        options.screenHeight = height;
-        platform::resetHeadlessBackend(options);
-        platform::setDataRoot((std::filesystem::temp_directory_path() / "vx-bench-no-files").string());
-        seedRandom(7);
-        game.width = width;
-        game.height = height;
-        game.createMainWindow(game.name);
-        game.frameBuffer = FrameBuffer::create(width, height);
-        setDrawTarget(game.frameBuffer->pixels(), width, height);
-        game.onStart();
-        game.active = true;
-        game.started = true;
-    }
-    ~RunningProgram() {
-        clearHitList();
-        setDrawTarget(nullptr, 0, 0);
-        platform::setDataRoot("");
-    }
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
+// The program on a headless screen of the given size, started as the program starts. Its data root is
+// an empty folder, so no player's files are read, and it is never told to exit, so none are written.
+void startProgram(GameApp& app, int width, int height) {
+    platform::LaunchOptions options;
+    options.screenWidth = width;
+    options.screenHeight = height;
+    platform::resetHeadlessBackend(options);
+    platform::setDataRoot((std::filesystem::temp_directory_path() / "vx-bench-no-files").string());
+    seedRandom(7);
+    app.width = width;
+    app.height = height;
+    app.createMainWindow(app.name.empty() ? u"Bare" : app.name);
+    app.frameBuffer = FrameBuffer::create(width, height);
+    setDrawTarget(app.frameBuffer->pixels(), width, height);
+    app.active = true;
+    app.started = true;
+}
 
-    void show(Subject subject) {
-        switch (subject) {
-            case Subject::MainMenu:
-                game.screen = ScreenMainMenu;
-                break;
-            case Subject::Options:
-                game.screen = ScreenOptions;
-                break;
-            case Subject::HighScores:
-                game.screen = ScreenHighScores;
-                game.highScores[0] = HighScoreEntry{u"", u" +  -  x  \x89 ", u"Normal", 160, 2};
-                break;
-            case Subject::GameOver:
-                game.screen = ScreenGame;
-                game.score = 160;
-                game.gameOver = true;
-                break;
-            case Subject::GameOptions:
-                game.screen = ScreenGame;
-                game.showGameOptions();
-                break;
-            default:
-                showPlay(subject);
-                break;
-        }
-        // The glyphs of every text on the screen are cached after the first frames, as in a game.
-        for (int i = 0; i < 4; ++i) game.stepFrame(false);
-    }
+void stopProgram() {
+    clearHitList();
+    setDrawTarget(nullptr, 0, 0);
+    platform::setDataRoot("");
+}
 
-    MathGame game;
-
-private:
-    void showPlay(Subject subject) {
-        game.screen = ScreenGame;
-        game.startRound();
-        game.optionsShown = false;
-        if (subject == Subject::Challenge) {
-            while (game.generator.problemNumber < game.generator.problemsPerLevel) {
-                for (char16_t digit : std::to_string(game.generator.current.result())) game.typeDigit(digit);
+// Play with the problem 48 x 25 and a fading "1175" under it, or the challenge with 4 seconds left.
+void showPlay(MathGame& game, bool typed, bool challenge) {
+    game.screen = ScreenGame;
+    game.gameKeyDown('1', nullptr);  // Start
+    Round& round = game.round;
+    if (challenge) {
+        while (!round.generator().isChallenge()) {
+            for (char16_t digit : std::to_string(round.generator().current.result())) {
+                game.gameKeyDown(digit, nullptr);
             }
-            game.clock.startClock(4, 60);  // the lights blink under 5 seconds
-            return;
+            game.stepFrame(false);
         }
-        game.generator.current = Problem{48, 25, OpMultiplication};
-        game.feedbackText = u"1175";
-        if (subject == Subject::PlayTyped) game.answerText = u"12";
+        round.clock().startClock(4, 60);  // the lights blink under 5 seconds
+        return;
     }
+    round.generator().current = Problem{1175, 0, OpAddition};
+    for (char16_t digit : std::u16string_view(u"1175")) game.gameKeyDown(digit, nullptr);
+    round.generator().current = Problem{48, 25, OpMultiplication};
+    if (typed) game.gameKeyDown('1', nullptr), game.gameKeyDown('2', nullptr);
+}
+
+struct Subject {
+    const char* name;
+    void (*show)(MathGame& game);
 };
 
-void screenFrame(benchmark::State& state, Subject subject, int width, int height) {
-    RunningProgram program(width, height);
-    program.show(subject);
-    MathGame& game = program.game;
+const Subject subjects[] = {
+    {"MainMenu", [](MathGame& game) { game.screen = ScreenMainMenu; }},
+    {"Options", [](MathGame& game) { game.screen = ScreenOptions; }},
+    {"HighScores",
+     [](MathGame& game) {
+         game.screen = ScreenHighScores;
+         game.highScores[0] = HighScoreEntry{u"", u" +  -  x  \x89 ", u"Normal", 160, 2};
+     }},
+    {"GameOver",
+     [](MathGame& game) {
+         game.screen = ScreenGame;
+         game.score = 160;
+         game.gameOver = true;
+     }},
+    {"GameOptions", [](MathGame& game) { game.screen = ScreenGame; }},
+    {"Play", [](MathGame& game) { showPlay(game, false, false); }},
+    {"PlayTyped", [](MathGame& game) { showPlay(game, true, false); }},
+    {"Challenge", [](MathGame& game) { showPlay(game, false, true); }},
+};
+
+void screenFrame(benchmark::State& state, const Subject& subject, int width, int height) {
+    MathGame game;
+    startProgram(game, width, height);
+    game.onStart();
+    subject.show(game);
+    // The glyphs of every text on the screen are cached after the first frames, as in a game.
+    for (int i = 0; i < 4; ++i) game.stepFrame(false);
+    const bool fading = !game.round.feedback().empty();
     for (auto _ : state) {
-        game.feedbackFade = MathGame::FeedbackStart;  // a right answer keeps fading in every frame
+        // A right answer keeps fading in every frame: its copy is renewed before each.
+        if (fading) game.round.restartFeedback();
         game.stepFrame(false);
         benchmark::ClobberMemory();
     }
+    stopProgram();
     state.counters["goal"] = frameGoal;
 }
 
@@ -149,44 +130,24 @@ void bareMemsetMemcpy(benchmark::State& state, int width, int height) {
 // The framework's own cost: a whole frame (screen watch, hit list, clear, present) of a program that
 // draws nothing but its background must stay within twice the bare memset and memcpy.
 void clearOnlyFrame(benchmark::State& state, int width, int height) {
-    platform::LaunchOptions options;
-    options.screenWidth = width;
-    options.screenHeight = height;
-    platform::resetHeadlessBackend(options);
     GameApp bare;
-    bare.width = width;
-    bare.height = height;
-    bare.createMainWindow(u"Bare");
-    bare.frameBuffer = FrameBuffer::create(width, height);
-    setDrawTarget(bare.frameBuffer->pixels(), width, height);
-    bare.active = true;
-    bare.started = true;
+    startProgram(bare, width, height);
     for (auto _ : state) {
         bare.stepFrame(false);
         benchmark::ClobberMemory();
     }
-    setDrawTarget(nullptr, 0, 0);
+    stopProgram();
     state.counters["goal"] = 2;
 }
 
-std::string benchmarkName(const char* subject, const ScreenSize& size) {
-    std::string name = "Frame/";
-    name += subject;
-    name += '/';
-    name += std::to_string(size.width);
-    name += 'x';
-    name += std::to_string(size.height);
-    return name;
-}
-
 [[maybe_unused]] const bool registered = [] {
-    for (const ScreenSize& size : sizes) {
-        benchmark::RegisterBenchmark(benchmarkName("BareMemsetMemcpy", size).c_str(), bareMemsetMemcpy, size.width,
-                                     size.height);
-        benchmark::RegisterBenchmark(benchmarkName("ClearOnly", size).c_str(), clearOnlyFrame, size.width, size.height);
-        for (const NamedSubject& named : subjects) {
-            benchmark::RegisterBenchmark(benchmarkName(named.name, size).c_str(), screenFrame, named.subject,
-                                         size.width, size.height);
+    for (const auto& [w, h] : {std::pair{176, 220}, {240, 320}, {320, 240}, {480, 640}}) {
+        const std::string size = "/" + std::to_string(w) + "x" + std::to_string(h);
+        benchmark::RegisterBenchmark(("Frame/BareMemsetMemcpy" + size).c_str(), bareMemsetMemcpy, w, h);
+        benchmark::RegisterBenchmark(("Frame/ClearOnly" + size).c_str(), clearOnlyFrame, w, h);
+        for (const Subject& subject : subjects) {
+            benchmark::RegisterBenchmark(("Frame/" + std::string(subject.name) + size).c_str(), screenFrame,
+                                         std::cref(subject), w, h);
         }
     }
     return true;

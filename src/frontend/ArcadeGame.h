@@ -4,7 +4,7 @@
 // screen is up, routes frames and keys to the game only while the game's screen is shown, and keeps
 // the settings and the high-score table on disk between runs.
 //
-// A concrete game derives from ArcadeGame and overrides the eleven game operations; each has a
+// A concrete game derives from ArcadeGame and overrides the ten game operations; each has a
 // default that does nothing, so the front-end runs on its own too.
 #include <array>
 #include <cstdint>
@@ -59,15 +59,15 @@ public:
     void updateAndDraw() override;                                // slot 4
     bool onKeyDown(uint32_t key, const uint32_t* keys) override;  // slot 15
 
-    // The game operations, slots 17-27, in this order.
+    // The game operations, slots 17-26, in this order.
     virtual void buildGameUi() {}
     virtual void releaseGameResources() {}
     virtual void gameFrame() {}
     virtual void showGameOptions() {}
     virtual void pauseClock() {}
     virtual void resumeClock() {}
-    virtual int32_t difficulty() { return -1; }
-    virtual int32_t operationMask() { return -1; }
+    // Names the difficulty played, for the high-score table; leaves name alone when there is none.
+    virtual void difficultyName(WString&) {}
     virtual void modeText(WString&) {}
     virtual bool gameKeyDown(uint32_t, const uint32_t*) { return false; }
     virtual int32_t exchangeGameSettings(DataFile&) { return 0; }

@@ -9,8 +9,6 @@
 
 namespace {
 
-const WString difficultyNames[] = {u"Easy", u"Normal", u"Hard"};
-
 WString withNumber(const char16_t* label, int32_t value) {
     WString text = label;
     appendDecimal(text, value);
@@ -38,8 +36,7 @@ void ArcadeGame::recordScore() {
     HighScoreEntry& entry = highScores[row];
     entry.entryScore = score;
     entry.entryLevel = level;
-    const int32_t chosen = difficulty();
-    if (chosen >= 0 && chosen < 3) entry.difficultyName = difficultyNames[chosen];
+    difficultyName(entry.difficultyName);
     modeText(entry.modeText);
 }
 

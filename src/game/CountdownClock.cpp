@@ -1,9 +1,6 @@
 #include "game/CountdownClock.h"
 
-#include "platform/Platform.h"
 #include "support/NumberText.h"
-#include "text/Font.h"
-#include "text/TextDraw.h"
 
 void CountdownClock::startClock(int32_t left, int32_t newCapacity) {
     capacity = newCapacity;
@@ -30,25 +27,15 @@ void CountdownClock::addTime(int32_t ms) {
     shownSeconds = secondsLeft();
 }
 
-void CountdownClock::setTickSound(Sound* sound) {
-    if (!sound) return;
-    tickSound = sound;
-    sound->playFlags = platform::SND_NOSTOP;
+bool CountdownClock::tick() {
+    if (secondsLeft() == shownSeconds) return false;
+    shownSeconds = secondsLeft();
+    return true;
 }
 
 bool CountdownClock::blinkPhase() const {
     const auto phase = static_cast<uint32_t>(static_cast<float>(stopwatch.elapsedMs()) * 0.004f);
     return phase % 2 == 0;
-}
-
-void CountdownClock::draw() {
-    if (secondsLeft() != shownSeconds) {
-        if (tickSound) tickSound->playSound();
-        shownSeconds = secondsLeft();
-    }
-    TextStyle style;
-    style.boxWidth = getWidth();
-    drawTextStyledCurrent(clockText(secondsLeft()), x, y, style);
 }
 
 WString clockText(int32_t seconds) {

@@ -1,12 +1,11 @@
 #pragma once
-// The whole-second countdown of the "Time" panel. It also holds the time rules at its edges: it never
-// holds more than its capacity, and a penalty larger than the time left is not applied. It ticks once
-// each time the shown second changes by running down, never when a bonus or penalty moves it.
+// The round's whole-second countdown. It also holds the time rules at its edges: it never holds more
+// than its capacity, and a penalty larger than the time left is not applied. It ticks once each time the
+// shown second changes by running down, never when a bonus or penalty moves it.
 #include "app/TickTimer.h"
-#include "support/Sound.h"
-#include "ui/Widget.h"
+#include "support/WString.h"
 
-class CountdownClock : public Widget {
+class CountdownClock {
 public:
     CountdownClock() { stopwatch.restart(); }
 
@@ -16,20 +15,16 @@ public:
     int32_t secondsLeft() const;
     // A bonus (ms > 0) up to the capacity, or a penalty (ms < 0) unless it exceeds the time left.
     void addTime(int32_t ms);
-    // Not owned. The tick never cuts off a sound already playing.
-    void setTickSound(Sound* sound);
     void pauseCountdown() { stopwatch.pause(); }
     void resumeCountdown() { stopwatch.resume(); }
+    // True once for each second the clock has run down since the last call (a jump counts as one).
+    bool tick();
     // Flips every 250 ms, for lights that blink while time runs out.
     bool blinkPhase() const;
-    uint32_t elapsedMs() const { return stopwatch.elapsedMs(); }
 
-    // Ticks if the second changed, then draws the time ("0:45", "1:00") centred over the clock's width.
-    void draw() override;
-
+private:
     int32_t capacity = 30;
     TickTimer stopwatch;
-    Sound* tickSound = nullptr;
     int32_t shownSeconds = 0;
 };
 

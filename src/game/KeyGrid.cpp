@@ -7,26 +7,6 @@ bool KeyGrid::setLayout(int32_t rowCount, int32_t columnCount) {
     return true;
 }
 
-bool KeyGrid::firstDownKey(int32_t& index) {
-    for (int32_t i = 0; i < rows * columns; ++i) {
-        if (keys[i].takeDownLatch()) {
-            index = i;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool KeyGrid::firstClickedKey(int32_t& index) {
-    for (int32_t i = 0; i < rows * columns; ++i) {
-        if (keys[i].takeClickLatch()) {
-            index = i;
-            return true;
-        }
-    }
-    return false;
-}
-
 namespace {
 // Sizes are stored directly: a key keeps its cell even when its label is wider.
 void placeKey(Button& k, float right, float bottom) {

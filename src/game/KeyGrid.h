@@ -12,10 +12,6 @@ public:
     bool setLayout(int32_t rowCount, int32_t columnCount);
     Button& key(int32_t index) { return keys[index]; }
 
-    // The first key in index order whose latch is set: that latch is cleared, later ones stay.
-    bool firstDownKey(int32_t& index);
-    bool firstClickedKey(int32_t& index);
-
     void draw() override;
 
     int32_t margin = 0;

@@ -4,11 +4,8 @@
 
 namespace {
 
-constexpr int32_t smallScreenProblemFont = 36;
-constexpr int32_t problemFont = 48;
-
 // The game whose problem the headless runner's "answer" command types.
-MathGame* posingGame = nullptr;
+const MathGame* posingGame = nullptr;
 
 bool queryPosedProblem(platform::PosedProblem& problem) { return posingGame && posingGame->posedProblem(problem); }
 
@@ -18,18 +15,25 @@ std::unique_ptr<Sound> makeSound(int32_t resourceId) {
     return sound;
 }
 
+// How the runner prints an operation.
+char operatorCharacter(uint16_t op) {
+    switch (op) {
+        case OpSubtraction:
+            return '-';
+        case OpMultiplication:
+            return 'x';
+        case OpDivision:
+            return '/';
+        default:
+            return '+';
+    }
+}
+
 }  // namespace
 
 MathGame::MathGame() {
     name = u"Vortellanox";
     iconId = 118;
-    setUpOptionWidgets();
-    skipButton.text = u"Skip (#)";
-    answerArea.hidden = true;
-    softKeyBar.setLayout(1, 1);
-    softKeyBar.key(0).text = u"Menu (*)";
-    // Room for the longest texts a frame builds, so that no frame of play has to grow them.
-    for (WString* text : {&answerText, &feedbackText, &firstLine, &secondLine, &statusLine}) text->reserve(32);
     posingGame = this;
     platform::setProblemQuery(queryPosedProblem);
 }
@@ -54,26 +58,18 @@ void MathGame::buildGameUi() {
     levelSound = makeSound(112);
     tickSound = makeSound(114);
     challengeSound = makeSound(115);
+    // A tick never cuts off a sound already playing.
+    tickSound->playFlags = platform::SND_NOSTOP;
+    round.sounds = {rightSound.get(), wrongSound.get(), levelSound.get(), tickSound.get(), challengeSound.get()};
 
-    const int32_t size = isSmallScreen() ? smallScreenProblemFont : problemFont;
-    bigFont = Font::create(u"Verdana", size);
-    if (bigFont) {
-        bigFont->setCellWidth(bigFont->charWidth('0'));
-        nominalFont = {size, bigFont->ascent(), bigFont->charWidth('0')};
-        bigFontSize = size;
-    }
-
-    clock.setTickSound(tickSound.get());
-    labelKeypad();
-    optionsShown = true;
-    generator.newLevelPending = false;
-    generator.problemNumber = 0;
+    play.makeFonts();
+    play.labelKeypad();
+    showingOptions = true;
 }
 
 void MathGame::releaseGameResources() {
-    clock.tickSound = nullptr;
-    bigFont.reset();
-    keypadFont.reset();
+    round.sounds = {};
+    play.releaseFonts();
     rightSound.reset();
     wrongSound.reset();
     levelSound.reset();
@@ -81,31 +77,112 @@ void MathGame::releaseGameResources() {
     challengeSound.reset();
 }
 
-void MathGame::onResize(int32_t, int32_t) { labelKeypad(); }
+void MathGame::onResize(int32_t, int32_t) { play.labelKeypad(); }
 
+// The frame's order of work:
+//  1. the latches of the widgets drawn in the last frame are taken (taps land between frames);
+//  2. input: what they ask is applied, to the options or to the round;
+//  3. update: the clock's end, the level's advance, a skip of the challenge, the clock's tick;
+//  4. draw: the screen reads the round and changes nothing in it;
+//  5. after the frame is shown: the copy of the last right answer fades a step, and a touch on the
+//     problem clears the answer (the frame of the touch still shows it).
+// Keys come between frames, through gameKeyDown, and act on the round at once.
 void MathGame::gameFrame() {
     selectArcadeFont();
-    if (optionsShown) {
-        optionSteps();
-    } else {
-        playSteps();
+    if (showingOptions) act(options.takeAction());
+    PlayInput input;
+    if (!showingOptions) {
+        input = play.takeInput();
+        if (input.digit != 0) enterDigit(input.digit);
+        if (input.menuTapped) showGameOptions();
     }
-    // A latch set on a screen that has gone (a release that came after the screen changed) must not
-    // act when that screen comes back, perhaps many games later.
-    if (optionsShown) {
-        dropPlayLatches();
-        drawOptions();
-    } else {
-        dropOptionLatches();
-        drawPlay();
+    if (showingOptions) {
+        play.dropLatches();
+        options.draw();
+        return;
     }
+    options.dropLatches();
+
+    if (round.timeIsUp()) endGame();
+    round.update();
+    if (input.skipTapped) round.skipChallenge();
+    round.tickClock();
+    publishCounters();
+
+    play.arrange();
+    play.draw(round);
+
+    round.frameShown();
+    if (input.problemTouched) round.clearAnswer();
 }
 
-void MathGame::showGameOptions() { optionsShown = true; }
+void MathGame::enterDigit(char16_t digit) {
+    if (!isPlaying() || showingOptions || gameOver) return;
+    round.enterDigit(digit);
+}
+
+void MathGame::startFromOptions() {
+    round.start(options.operations(), options.difficulty());
+    showingOptions = false;
+    if (levelSound) levelSound->playSound();
+    publishCounters();
+}
+
+void MathGame::act(OptionsScreen::Action action) {
+    if (action == OptionsScreen::Action::Start) startFromOptions();
+    if (action == OptionsScreen::Action::Menu) returnToMenu();
+}
 
 bool MathGame::gameKeyDown(uint32_t key, const uint32_t*) {
     // The front-end's own options and high-score screens pass on the keys they do not use; those
     // must not change the game's options while the player cannot see them.
     if (!isPlaying()) return false;
-    return optionsShown ? optionKeyDown(key) : playKeyDown(key);
+    if (showingOptions) {
+        act(options.keyDown(key));
+    } else {
+        playKeyDown(key);
+    }
+    publishCounters();
+    return true;
+}
+
+bool MathGame::playKeyDown(uint32_t key) {
+    if (key >= '0' && key <= '9') {
+        enterDigit(static_cast<char16_t>(key));
+    } else if (key == platform::VK_BACK || key == platform::VK_DELETE) {
+        round.clearAnswer();
+    } else if (key == platform::VK_F8) {  // the '*' key of a keypad phone
+        if (round.answer().empty()) {
+            showGameOptions();
+        } else {
+            round.clearAnswer();
+        }
+    } else if (key == platform::VK_F9) {  // '#'
+        round.skipChallenge();
+    }
+    return true;
+}
+
+void MathGame::publishCounters() {
+    score = round.score();
+    level = round.level();
+}
+
+void MathGame::difficultyName(WString& name) {
+    if (const char16_t* known = ::difficultyName(difficulty())) name = known;
+}
+
+int32_t MathGame::exchangeGameSettings(DataFile& file) {
+    options.exchange(file);
+    return 0;
+}
+
+bool MathGame::posedProblem(platform::PosedProblem& problem) const {
+    if (!isPlaying() || showingOptions || gameOver || !round.generator().isPosing()) return false;
+    const Problem& current = round.generator().current;
+    problem.first = current.first;
+    problem.op = operatorCharacter(current.op);
+    problem.second = current.second;
+    problem.result = current.result();
+    return true;
 }

@@ -2,10 +2,12 @@
 // One arithmetic problem: two operands and the code of the operation, which is also the character drawn for it.
 #include <cstdint>
 
-inline constexpr uint16_t OpAddition = 43;         // '+'
-inline constexpr uint16_t OpSubtraction = 45;      // '-'
-inline constexpr uint16_t OpMultiplication = 120;  // 'x'
-inline constexpr uint16_t OpDivision = 137;        // drawn as the division sign
+#include "text/TextLayout.h"
+
+inline constexpr uint16_t OpAddition = 43;                // '+'
+inline constexpr uint16_t OpSubtraction = 45;             // '-'
+inline constexpr uint16_t OpMultiplication = 120;         // 'x'
+inline constexpr uint16_t OpDivision = DivisionSignCode;  // the text drawing draws it as the division sign
 
 struct Problem {
     int32_t first = 0;

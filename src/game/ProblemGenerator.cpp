@@ -9,6 +9,9 @@ namespace {
 
 constexpr int32_t dividendPrimes[] = {2, 3, 5, 7, 11, 13, 17};
 
+// True when p divides n and n is not p itself.
+bool hasProperFactor(int32_t n, int32_t p) { return p != 0 && n != p && n % p == 0; }
+
 // Subtraction never goes below zero and multiplication shows the larger factor first.
 void orderOperands(Problem& problem) {
     const bool ordered = problem.op == OpSubtraction || problem.op == OpMultiplication;
@@ -17,18 +20,16 @@ void orderOperands(Problem& problem) {
 
 }  // namespace
 
-ProblemGenerator::ProblemGenerator(std::function<int()> difficultyAccessor)
-    : difficultyAccessor_(std::move(difficultyAccessor)) {}
-
-void ProblemGenerator::resetForRound() {
+void ProblemGenerator::resetForRound(const OperationSet& chosen, int32_t chosenDifficulty) {
+    operations = chosen;
+    difficulty = chosenDifficulty;
     newLevelPending = true;
-    problemsPerLevel = 11;
-    problemNumber = 0;
+    number = 0;
     maxSecond = 10;
     current.op = OpMultiplication;
     prepared.op = OpMultiplication;
 
-    const DifficultySettings settings = difficultySettings(difficulty());
+    const DifficultySettings settings = difficultySettings(difficulty);
     maxFirst = settings.maxFirst;
     levelStep = settings.levelStep;
     fillOperandPools(settings.firstLow, 1);
@@ -42,10 +43,10 @@ void ProblemGenerator::fillOperandPools(int32_t firstLow, int32_t secondLow) {
 
 void ProblemGenerator::fillOperationPool() {
     operationPool.clear();
-    if (addEnabled) operationPool.push(OpAddition);
-    if (subtractEnabled) operationPool.push(OpSubtraction);
-    if (multiplyEnabled) operationPool.push(OpMultiplication);
-    if (divideEnabled) {
+    if (operations.add) operationPool.push(OpAddition);
+    if (operations.subtract) operationPool.push(OpSubtraction);
+    if (operations.multiply) operationPool.push(OpMultiplication);
+    if (operations.divide) {
         buildDividendPool(maxFirst);
         operationPool.push(OpDivision);
     }
@@ -59,26 +60,24 @@ bool ProblemGenerator::nextProblem() {
         current = prepared;
     }
 
-    // The challenge is decided while problem 10 is posed; every other call prepares an ordinary problem.
-    bool challengeJustPosed = false;
-    if (problemNumber == problemsPerLevel - 2) {
+    // The challenge is decided as the last ordinary problem is posed; every other call prepares an
+    // ordinary problem.
+    ++number;
+    if (isChallengeNext()) {
         prepareChallenge();
     } else {
         prepared = makeOperands(static_cast<uint16_t>(operationPool.pickRandom()));
-        challengeJustPosed = problemNumber == problemsPerLevel - 1;
     }
-
     orderOperands(prepared);
     orderOperands(current);
-    ++problemNumber;
-    return challengeJustPosed;
+    return isChallenge();
 }
 
 uint16_t ProblemGenerator::challengeOperation() const {
     // prepared still holds problem 10, which has just become current.
-    if (multiplyEnabled && divideEnabled) return prepared.first % 2 != 0 ? OpMultiplication : OpDivision;
-    if (multiplyEnabled) return OpMultiplication;
-    if (divideEnabled) return OpDivision;
+    if (operations.multiply && operations.divide) return prepared.first % 2 != 0 ? OpMultiplication : OpDivision;
+    if (operations.multiply) return OpMultiplication;
+    if (operations.divide) return OpDivision;
     return static_cast<uint16_t>(operationPool.pickRandom());
 }
 
@@ -105,16 +104,17 @@ void ProblemGenerator::levelUp() {
     maxSecond = std::min(maxSecond, rangeCap);
 
     // Hard keeps a window of twelve values at the top of each range.
-    if (difficulty() == DifficultyHard) {
-        fillOperandPools(std::max(1, maxFirst - problemsPerLevel), std::max(1, maxSecond - problemsPerLevel));
+    if (difficulty == DifficultyHard) {
+        constexpr int32_t below = ProblemsPerLevel;
+        fillOperandPools(std::max(1, maxFirst - below), std::max(1, maxSecond - below));
     } else {
         fillOperandPools(1, 1);
     }
 
     newLevelPending = true;
-    if (divideEnabled) buildDividendPool(maxFirst);
-    (void)nextProblem();  // a fresh draw can never be the challenge
-    problemNumber = 1;
+    if (operations.divide) buildDividendPool(maxFirst);
+    number = 0;
+    (void)nextProblem();  // problem 1, a fresh draw
 }
 
 Problem ProblemGenerator::makeOperands(uint16_t op) {
@@ -137,7 +137,7 @@ void ProblemGenerator::buildDividendPool(int32_t start) {
     };
     dividendPool.clear();
     int32_t v = start;
-    for (int32_t i = 0; i < problemsPerLevel; ++i) {
+    for (int32_t i = 0; i < ProblemsPerLevel; ++i) {
         dividendPool.push(v);
         ++v;
         while (!hasSmallProperFactor(v)) ++v;
@@ -151,5 +151,3 @@ int32_t ProblemGenerator::randomDivisor(int32_t n) {
     }
     return divisors.empty() ? 1 : divisors.pickRandom();
 }
-
-bool ProblemGenerator::hasProperFactor(int32_t n, int32_t p) { return p != 0 && n != p && n % p == 0; }

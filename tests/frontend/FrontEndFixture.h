@@ -15,6 +15,7 @@
 
 #include "common/HeadlessProgramTest.h"
 #include "frontend/ArcadeGame.h"
+#include "game/Difficulty.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "render/DrawTarget.h"
@@ -61,7 +62,9 @@ public:
     }
     void gameFrame() override { ++gameFrames; }
     void showGameOptions() override { ++optionsShown; }
-    int32_t difficulty() override { return difficultyIndex; }
+    void difficultyName(WString& name) override {
+        if (const char16_t* known = ::difficultyName(difficultyIndex)) name = known;
+    }
     void modeText(WString& text) override { text = mode; }
     bool gameKeyDown(uint32_t key, const uint32_t*) override {
         keysPassed.push_back(key);

@@ -26,12 +26,13 @@ class FrameAllocationTest : public GameTest {
 protected:
     // Every digit in every font once first, so that the glyph caches hold all a game can show.
     long allocationsInSteadyFrames() {
-        const Problem current = game->generator.current;
-        const Problem prepared = game->generator.prepared;
-        game->generator.current = game->generator.prepared = Problem{67890, 12345, OpMultiplication};
+        ProblemGenerator& generator = game->round.generator();
+        const Problem current = generator.current;
+        const Problem prepared = generator.prepared;
+        generator.current = generator.prepared = Problem{67890, 12345, OpMultiplication};
         frames(2);
-        game->generator.current = current;
-        game->generator.prepared = prepared;
+        generator.current = current;
+        generator.prepared = prepared;
         frames(2);
         soundOn = false;  // the headless backend's log of sounds grows
         allocations = 0;
@@ -54,8 +55,8 @@ TEST_F(FrameAllocationTest, SteadyFramesAllocateNothing) {
         type("12");  // and a typed answer
         EXPECT_EQ(allocationsInSteadyFrames(), 0) << "play";
 
-        answerUpTo(11);
-        game->clock.startClock(4, 60);
+        answerUntil(&ProblemGenerator::isChallenge);
+        game->round.clock().startClock(4, 60);
         EXPECT_EQ(allocationsInSteadyFrames(), 0) << "the challenge with blinking lights";
 
         key(starKey);

@@ -1,11 +1,10 @@
 #pragma once
 // The arithmetic game on the headless backend, started as the program starts it (window, frame buffer,
-// onStart with the data files under a temporary root) and then driven frame by frame: queued messages
-// are dispatched as the main loop does, each frame is the program's stepFrame, and the virtual clock
-// moves 25 ms after it, as the loop's sleep would.
+// onStart with the data files under a temporary root) and then driven the one way every game test
+// drives it: key(), tap() and frame() calls. Queued messages are dispatched as the main loop does, each
+// frame is the program's stepFrame, and the virtual clock moves 25 ms after it, as the loop's sleep would.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,13 +13,11 @@
 #include "game/MathGame.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
-#include "render/DrawTarget.h"
 #include "render/FrameBuffer.h"
 #include "support/Random.h"
-#include "ui/HitList.h"
 
-inline constexpr uint32_t starKey = 119;
-inline constexpr uint32_t hashKey = 120;
+inline constexpr uint32_t starKey = platform::VK_F8;
+inline constexpr uint32_t hashKey = platform::VK_F9;
 enum : int { soundRight = 108, soundWrong = 110, soundLevel = 112, soundGameOver = 113, soundChallenge = 115 };
 
 class GameTest : public HeadlessProgramTest {
@@ -58,7 +55,7 @@ protected:
         key(static_cast<uint32_t>('2' + difficulty));
         key('1');
         frame();
-        ASSERT_FALSE(game->optionsShown);
+        ASSERT_FALSE(game->optionsShown());
     }
 
     void pump() {
@@ -87,14 +84,18 @@ protected:
         pump();
     }
 
+    const Round& round() const { return game->round; }
+    const ProblemGenerator& problems() const { return game->round.generator(); }
     // Makes this the problem posed, as if the generator had drawn it.
-    void pose(int32_t first, uint16_t op, int32_t second) { game->generator.current = Problem{first, second, op}; }
-    void typeRightAnswer() { type(std::to_string(game->generator.current.result())); }
-    // Right answers until this problem of the level is posed.
-    void answerUpTo(int32_t number) {
-        while (game->generator.problemNumber < number) {
+    void pose(int32_t first, uint16_t op, int32_t second) {
+        game->round.generator().current = Problem{first, second, op};
+    }
+    std::string rightAnswer() const { return std::to_string(problems().current.result()); }
+    // Right answers, a frame apart, until the generator says yes, as in answerUntil(&ProblemGenerator::isChallenge).
+    void answerUntil(bool (ProblemGenerator::*reached)() const) {
+        while (!(problems().*reached)()) {
             key(platform::VK_BACK);
-            typeRightAnswer();
+            type(rightAnswer());
             frame();
         }
     }
@@ -107,30 +108,6 @@ protected:
             if (backend->sounds()[i].id != 114) ids.push_back(backend->sounds()[i].id);
         }
         return ids;
-    }
-
-    uint16_t pixel(int x, int y) const {
-        return backend->lastFrame()[static_cast<size_t>(y * backend->frameWidth() + x)];
-    }
-    // The width of the dark pixels' span inside rect (0 when there are none).
-    int darkWidth(const Rect& rect) const {
-        int left = rect.right;
-        int right = rect.left - 1;
-        for (int y = rect.top; y < rect.bottom; ++y) {
-            for (int x = rect.left; x < rect.right; ++x) {
-                const Rgb c = rgbFrom565(pixel(x, y));
-                if (redOf(c) + greenOf(c) + blueOf(c) >= 3 * 128) continue;
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-        }
-        return right - left + 1;
-    }
-    bool isInHitList(const Widget& widget) const {
-        for (int32_t i = 0; i < hitListCount(); ++i) {
-            if (hitListEntry(i) == &widget) return true;
-        }
-        return false;
     }
 
     platform::HeadlessBackend* backend = nullptr;

@@ -8,7 +8,10 @@ using OptionsTest = GameTest;
 namespace {
 
 // Add, subtract, multiply, divide as 1, 2, 4, 8, then the difficulty.
-std::pair<int32_t, int32_t> optionsOf(MathGame& game) { return {game.operationMask(), game.difficulty()}; }
+std::pair<int, int32_t> optionsOf(const MathGame& game) {
+    const OperationSet& chosen = game.options.operations();
+    return {chosen.add * 1 + chosen.subtract * 2 + chosen.multiply * 4 + chosen.divide * 8, game.difficulty()};
+}
 
 }  // namespace
 
@@ -24,7 +27,7 @@ TEST_F(OptionsTest, OptionKeysActOnlyOnTheGameScreen) {
     EXPECT_EQ(optionsOf(*game), std::pair(6, DifficultyHard));
     key(platform::VK_ESCAPE);
     EXPECT_EQ(game->screen, ScreenMainMenu);
-    EXPECT_TRUE(game->optionsShown) << "the next entry shows the options again";
+    EXPECT_TRUE(game->optionsShown()) << "the next entry shows the options again";
 }
 
 TEST_F(OptionsTest, NoGameStartsWithoutAnOperation) {
@@ -32,21 +35,21 @@ TEST_F(OptionsTest, NoGameStartsWithoutAnOperation) {
     key('1');
     for (uint32_t k : {'5', '6', '7', '8', '1'}) key(k);
     frame();
-    tap(game->startButton);
+    tap(game->options.startButton);
     frames(2);
-    EXPECT_TRUE(game->optionsShown);
+    EXPECT_TRUE(game->optionsShown());
 
-    tap(game->subtractBox);
-    tap(game->difficultyRow.items[DifficultyEasy]);
+    tap(game->options.subtractBox);
+    tap(game->options.difficultyRow.items[DifficultyEasy]);
     frames(2);
     EXPECT_EQ(optionsOf(*game), std::pair(2, DifficultyEasy));
     WString mode;
     game->modeText(mode);
     EXPECT_EQ(mode, u"Subtract (6)");
-    tap(game->startButton);
+    tap(game->options.startButton);
     frames(2);
-    EXPECT_FALSE(game->optionsShown);
-    EXPECT_EQ(game->generator.current.op, OpSubtraction);
+    EXPECT_FALSE(game->optionsShown());
+    EXPECT_EQ(problems().current.op, OpSubtraction);
 }
 
 TEST_F(OptionsTest, OptionsOutliveTheProgramAndDamagedOnesAreIgnored) {

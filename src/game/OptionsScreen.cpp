@@ -1,9 +1,8 @@
-// The options screen shown before each game: the operations to practise, the difficulty, and the
-// buttons that start a game or go back to the main menu. The options outlive the program in the
-// settings file, and the high-score table names them with each result.
+#include "game/OptionsScreen.h"
+
 #include <algorithm>
 
-#include "game/MathGame.h"
+#include "frontend/ArcadeGame.h"
 #include "platform/Platform.h"
 #include "render/Primitives.h"
 #include "storage/DataFile.h"
@@ -19,11 +18,6 @@ constexpr Rgb headingRuleColour = 0x00969696;
 const WString difficultyHeading = u"Difficulty";
 const WString optionsHeading = u"Options";
 
-constexpr int32_t addBit = 1;
-constexpr int32_t subtractBit = 2;
-constexpr int32_t multiplyBit = 4;
-constexpr int32_t divideBit = 8;
-
 // A heading in blue with a grey rule one line below its top, out to the right end of what it heads.
 void drawHeading(const WString& text, int32_t x, int32_t y, int32_t ruleEnd) {
     drawTextCurrent(text, x, y, headingColour);
@@ -32,45 +26,44 @@ void drawHeading(const WString& text, int32_t x, int32_t y, int32_t ruleEnd) {
 
 }  // namespace
 
-void MathGame::setUpOptionWidgets() {
+OptionsScreen::OptionsScreen(ArcadeGame& owner) : app(owner) {
     addBox.text = u"Add (5)";
     subtractBox.text = u"Subtract (6)";
     multiplyBox.text = u"Multiply (7)";
     divideBox.text = u"Divide (8)";
-    addBox.bindFlag(&generator.addEnabled);
-    subtractBox.bindFlag(&generator.subtractEnabled);
-    multiplyBox.bindFlag(&generator.multiplyEnabled);
-    divideBox.bindFlag(&generator.divideEnabled);
+    addBox.bindFlag(&chosen.add);
+    subtractBox.bindFlag(&chosen.subtract);
+    multiplyBox.bindFlag(&chosen.multiply);
+    divideBox.bindFlag(&chosen.divide);
     difficultyRow.framed = false;
-    for (const char16_t* item : {u"Easy (2)", u"Normal (3)", u"Hard (4)"}) difficultyRow.addItem(item);
+    // Labelled with the key that chooses each: "Easy (2)", "Normal (3)", "Hard (4)".
+    for (int32_t d = 0; d < DifficultyCount; ++d) {
+        WString item = difficultyName(d);
+        item += u" (";
+        item += static_cast<char16_t>(u'2' + d);
+        item += u')';
+        difficultyRow.addItem(item);
+    }
     difficultyRow.select(DifficultyNormal);
     startButton.text = u"Start (1)";
     menuButton.text = u"Menu (0)";
 }
 
-bool MathGame::anyOperationEnabled() const {
-    return generator.addEnabled || generator.subtractEnabled || generator.multiplyEnabled || generator.divideEnabled;
+OptionsScreen::Action OptionsScreen::takeAction() {
+    if (startButton.takeClickLatch()) return startIfChosen();
+    if (menuButton.takeClickLatch()) return Action::Menu;
+    return Action::None;
 }
 
-void MathGame::optionSteps() {
-    if (startButton.takeClickLatch()) {
-        // With every operation cleared there is nothing to ask: the button does nothing.
-        if (anyOperationEnabled()) startFromOptions();
-    } else if (menuButton.takeClickLatch()) {
-        returnToMenu();
-    }
-}
-
-void MathGame::dropOptionLatches() {
+void OptionsScreen::dropLatches() {
     startButton.takeClickLatch();
     menuButton.takeClickLatch();
 }
 
-bool MathGame::optionKeyDown(uint32_t key) {
+OptionsScreen::Action OptionsScreen::keyDown(uint32_t key) {
     switch (key) {
         case '1':
-            if (anyOperationEnabled()) startFromOptions();
-            break;
+            return startIfChosen();
         case '2':
         case '3':
         case '4':
@@ -90,23 +83,24 @@ bool MathGame::optionKeyDown(uint32_t key) {
             break;
         case '0':
         case platform::VK_ESCAPE:
-            returnToMenu();
-            break;
+            return Action::Menu;
         default:
             break;
     }
-    return true;
+    return Action::None;
 }
 
 // The row of difficulties spans seven eighths of the screen, or more where its items need it.
-int32_t MathGame::difficultyRowWidth() {
+int32_t OptionsScreen::difficultyRowWidth() {
     int32_t itemsWidth = 0;
     for (int32_t i = 0; i < difficultyRow.itemCount; ++i) itemsWidth += difficultyRow.items[i].getWidth();
-    return std::clamp(itemsWidth, width - width / 8, width);
+    return std::clamp(itemsWidth, app.width - app.width / 8, app.width);
 }
 
-void MathGame::drawOptions() {
-    selectArcadeFont();
+void OptionsScreen::draw() {
+    const int32_t width = app.width;
+    const int32_t height = app.height;
+    app.selectArcadeFont();
     const int32_t l = currentAscent();
     const int32_t space = currentSpaceWidth();
     const int32_t rowWidth = difficultyRowWidth();
@@ -144,21 +138,16 @@ void MathGame::drawOptions() {
     startButton.draw();
 }
 
-int32_t MathGame::operationMask() {
-    return (generator.addEnabled ? addBit : 0) | (generator.subtractEnabled ? subtractBit : 0) |
-           (generator.multiplyEnabled ? multiplyBit : 0) | (generator.divideEnabled ? divideBit : 0);
-}
-
-void MathGame::modeText(WString& text) {
+void OptionsScreen::modeText(WString& text) const {
     struct Operation {
         bool enabled;
         char16_t code;
         const WString& label;
     };
-    const Operation operations[] = {{generator.addEnabled, OpAddition, addBox.text},
-                                    {generator.subtractEnabled, OpSubtraction, subtractBox.text},
-                                    {generator.multiplyEnabled, OpMultiplication, multiplyBox.text},
-                                    {generator.divideEnabled, OpDivision, divideBox.text}};
+    const Operation operations[] = {{chosen.add, OpAddition, addBox.text},
+                                    {chosen.subtract, OpSubtraction, subtractBox.text},
+                                    {chosen.multiply, OpMultiplication, multiplyBox.text},
+                                    {chosen.divide, OpDivision, divideBox.text}};
     int32_t enabledCount = 0;
     for (const Operation& operation : operations) enabledCount += operation.enabled ? 1 : 0;
 
@@ -175,16 +164,14 @@ void MathGame::modeText(WString& text) {
     }
 }
 
-int32_t MathGame::exchangeGameSettings(DataFile& file) {
-    for (bool* flag :
-         {&generator.addEnabled, &generator.subtractEnabled, &generator.multiplyEnabled, &generator.divideEnabled}) {
+void OptionsScreen::exchange(DataFile& file) {
+    for (bool* flag : {&chosen.add, &chosen.subtract, &chosen.multiply, &chosen.divide}) {
         uint8_t stored = *flag ? 1 : 0;
         file.exchangeBool(stored);
         *flag = stored == 1;
     }
-    int32_t chosen = difficultyRow.selectedIndex();
-    file.exchangeInt(chosen);
+    int32_t selected = difficultyRow.selectedIndex();
+    file.exchangeInt(selected);
     // A hand-edited file may hold any number; only a real difficulty is taken.
-    if (chosen >= DifficultyEasy && chosen <= DifficultyHard) difficultyRow.select(chosen);
-    return 0;
+    if (difficultyName(selected)) difficultyRow.select(selected);
 }
