@@ -148,8 +148,6 @@ void placeKeypad(const GameLayoutInput& input, GameLayout& layout) {
 
     layout.keypadShown = true;
     layout.keypad = best->keypad;
-    layout.keypadRows = rows;
-    layout.keypadColumns = columns;
     layout.keyHeight = best->keyHeight;
     layout.problemArea = best->problemArea;
     if (best->status.width() > 0) layout.status = best->status;

@@ -51,8 +51,6 @@ struct GameLayout {
 
     bool keypadShown = false;
     Rect keypad;
-    int32_t keypadRows = 0;
-    int32_t keypadColumns = 0;
     int32_t keyHeight = 0;
 
     int32_t problemFontSize = 0;  // the largest size up to the full one whose problem fits problemArea

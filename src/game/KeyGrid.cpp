@@ -25,11 +25,11 @@ void KeyGrid::draw() {
     if (n == 0) return;
     const int32_t gridWidth = getWidth();
     const int32_t gridHeight = getHeight();
-    const float cw = static_cast<float>(gridWidth - columnGap * (columns - 1) - 2 * margin - 1) / columns;
-    const float ch = static_cast<float>(gridHeight - rowGap * (rows - 1) - 2 * margin - 1) / rows;
-    const float left = static_cast<float>(x + margin);
+    const float cw = static_cast<float>(gridWidth - 1) / columns;
+    const float ch = static_cast<float>(gridHeight - 1) / rows;
+    const auto left = static_cast<float>(x);
     float cellX = left;
-    float cellY = static_cast<float>(y + margin);
+    auto cellY = static_cast<float>(y);
     float rowBottom = cellY + ch;
     const int32_t rightEdge = x + gridWidth - 1;
     // A zero key spanning the rows ends where the last row ends, as the last column ends on rightEdge.
@@ -52,7 +52,7 @@ void KeyGrid::draw() {
         } else {
             placeKey(k, right, rowBottom);
         }
-        cellX = right + columnGap;
+        cellX = right;
         if (i % columns == columns - 1) k.width = rightEdge - k.x;
         if (i == held) heldIsShown = shown;
         if (i != held && shown) k.draw();
@@ -61,7 +61,7 @@ void KeyGrid::draw() {
         if (i % columns == 0) {
             cellX = left;
             cellY = rowBottom;
-            rowBottom += ch + rowGap;
+            rowBottom += ch;
         }
     }
     if (heldIsShown) keys[held].draw();

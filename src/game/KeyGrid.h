@@ -1,5 +1,5 @@
 #pragma once
-// Up to twelve buttons laid out in equal rows and columns each time the grid is drawn: the game's
+// Up to twelve buttons laid out edge to edge in equal rows and columns each time the grid is drawn: the game's
 // soft-key bar and its digit keypad. A "0" key spans three cells: the whole bottom row of a 4-row
 // layout, or the whole right column of a 3-row layout, whose lower "0" keys are then left out.
 #include "ui/Button.h"
@@ -14,9 +14,6 @@ public:
 
     void draw() override;
 
-    int32_t margin = 0;
-    int32_t columnGap = 0;
-    int32_t rowGap = 0;
     Button keys[KeyCount];
     int32_t rows = 0;
     int32_t columns = 0;

@@ -56,8 +56,8 @@ public:
 
 private:
     struct ProblemLines {
-        int32_t right;        // the common right edge of the lines
-        int32_t answerLine;   // the top of the answer line
+        int32_t right;       // the common right edge of the lines
+        int32_t answerLine;  // the top of the answer line
     };
 
     void fitProblemFont();

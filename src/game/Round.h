@@ -23,6 +23,8 @@ struct JudgedAnswer {
     Outcome outcome = Outcome::Wrong;
     uint32_t posedAtMs = 0;   // the platform's tick count when the problem was posed
     uint32_t judgedAtMs = 0;  // and when the answer was judged
+
+    friend bool operator==(const JudgedAnswer&, const JudgedAnswer&) = default;
 };
 
 // The round's sounds; none is owned, and any may be missing.

@@ -26,10 +26,8 @@ TEST_F(PlayTest, AnswersAreJudgedByLengthAndScoredByTime) {
     EXPECT_EQ(problems().current, (Problem{3, 4, OpAddition})) << "a wrong answer keeps the problem";
     ASSERT_EQ(judged.size(), 2u);
     EXPECT_EQ(judged[0].outcome, Outcome::Right);
-    EXPECT_EQ(judged[1].problem, (Problem{3, 4, OpAddition}));
-    EXPECT_EQ(judged[1].typed, 8);
-    EXPECT_EQ(judged[1].outcome, Outcome::Wrong);
-    EXPECT_EQ(judged[1].judgedAtMs - judged[1].posedAtMs, 500u);
+    const uint32_t posedAt = judged[1].posedAtMs;
+    EXPECT_EQ(judged[1], (JudgedAnswer{{3, 4, OpAddition}, 8, Outcome::Wrong, posedAt, posedAt + 500}));
 
     pose(48, OpMultiplication, 25);
     type("120");
@@ -45,11 +43,6 @@ TEST_F(PlayTest, AnswersAreJudgedByLengthAndScoredByTime) {
     pose(2, OpAddition, 3);
     key('5');
     EXPECT_EQ(round().score(), 27) << "15 seconds later: 1";
-    answerUntil(&ProblemGenerator::isChallenge);
-    const int32_t before = round().score();
-    waitMs(5000);
-    type(rightAnswer());
-    EXPECT_EQ(round().score(), before + Round::ChallengePoints) << "the challenge";
     frame();
     EXPECT_EQ(game->score, round().score()) << "the front-end's counter follows";
 }
