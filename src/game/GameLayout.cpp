@@ -31,6 +31,22 @@ int32_t scaledUp(int32_t value, int32_t size, int32_t fullSize) {
     return fullSize > 0 ? static_cast<int32_t>((int64_t{value} * size + fullSize - 1) / fullSize) : 0;
 }
 
+// The smallest key height a stylus or finger can hit well on this screen: 28 pixels on a 240-pixel-wide
+// screen, in proportion elsewhere.
+int32_t minimumKeyHeight(int32_t width, int32_t height) {
+    return std::max<int32_t>(1, 28 * std::min(width, height) / 240);
+}
+
+// The largest pixel size up to the model's whose estimated measurements fit the area; 0 when none does.
+int32_t fittingFontSize(const Rect& area, const ProblemFontModel& font, int32_t lineStep) {
+    for (int32_t size = font.size; size >= SmallestProblemFont; --size) {
+        const int32_t ascent = scaled(font.ascent, size, font.size);
+        const int32_t cell = scaledUp(font.cell, size, font.size);
+        if (problemFits(area, ascent, cell, lineStep)) return size;
+    }
+    return 0;
+}
+
 void finish(KeypadPlacement& placement, const ProblemFontModel& font, int32_t lineStep) {
     placement.fontSize = fittingFontSize(placement.problemArea, font, lineStep);
     placement.valid = placement.fontSize > 0;
@@ -155,10 +171,6 @@ void placeKeypad(const GameLayoutInput& input, GameLayout& layout) {
 
 }  // namespace
 
-int32_t minimumKeyHeight(int32_t width, int32_t height) {
-    return std::max<int32_t>(1, 28 * std::min(width, height) / 240);
-}
-
 int32_t problemBlockHeight(int32_t ascent, bool withAnswer) {
     const int32_t e = ascent / 8;
     const int32_t row = ascent + e;
@@ -168,15 +180,6 @@ int32_t problemBlockHeight(int32_t ascent, bool withAnswer) {
 bool problemFits(const Rect& area, int32_t ascent, int32_t cell, int32_t lineStep) {
     const int32_t air = lineStep / 2;
     return problemBlockHeight(ascent, true) <= area.height() - air && widestAnswerCells * cell <= area.width() - air;
-}
-
-int32_t fittingFontSize(const Rect& area, const ProblemFontModel& font, int32_t lineStep) {
-    for (int32_t size = font.size; size >= SmallestProblemFont; --size) {
-        const int32_t ascent = scaled(font.ascent, size, font.size);
-        const int32_t cell = scaledUp(font.cell, size, font.size);
-        if (problemFits(area, ascent, cell, lineStep)) return size;
-    }
-    return 0;
 }
 
 GameLayout computeGameLayout(const GameLayoutInput& input) {

@@ -60,15 +60,10 @@ struct GameLayout {
 constexpr int32_t keypadRowsFor(int32_t width, int32_t height) { return height > width ? 3 : 4; }
 constexpr int32_t keypadColumnsFor(int32_t width, int32_t height) { return height > width ? 4 : 3; }
 
-// The smallest key height a stylus or finger can hit well on this screen.
-int32_t minimumKeyHeight(int32_t width, int32_t height);
-
 // The stacked problem: two operand lines, the rule and the answer line.
 int32_t problemBlockHeight(int32_t ascent, bool withAnswer);
 // True when a problem in a font of this ascent and cell width fits the area with a little air,
 // answers of up to five digits included.
 bool problemFits(const Rect& area, int32_t ascent, int32_t cell, int32_t lineStep);
-// The largest pixel size up to the model's whose estimated measurements fit the area; 0 when none does.
-int32_t fittingFontSize(const Rect& area, const ProblemFontModel& font, int32_t lineStep);
 
 GameLayout computeGameLayout(const GameLayoutInput& input);
