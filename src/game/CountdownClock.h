@@ -17,7 +17,7 @@ public:
     void addTime(int32_t ms);
     void pauseCountdown() { stopwatch.pause(); }
     void resumeCountdown() { stopwatch.resume(); }
-    // True once for each second the clock has run down since the last call (a jump counts as one).
+    // True when the shown second has run down since the last call: once, however many seconds passed.
     bool tick();
     // Flips every 250 ms, for lights that blink while time runs out.
     bool blinkPhase() const;

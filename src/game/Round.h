@@ -1,8 +1,8 @@
 #pragma once
 // One round of play, apart from its drawing: the problems, the typed answer, the score and level, the
 // clock, and the fading copy of the last right answer. It changes only through the operations below,
-// which the game calls while handling input and in the frame's update step; the play screen reads it
-// through const access and changes nothing.
+// which the game calls while handling input, in the frame's update step and once the frame is drawn;
+// the play screen reads it through const access and changes nothing.
 //
 // Every typed digit comes in through enterDigit. An answer is judged as soon as it has as many digits
 // as the result, never by a separate enter key, and each judgement is one JudgedAnswer, made in one
