@@ -7,7 +7,7 @@ TESTING := build/test
 BENCH   := build/bench
 DEB     ?= build/deb
 
-.PHONY: all deps run build test bench install uninstall deb lint format format-check screenshots clean
+.PHONY: all deps run build test bench install uninstall deb lint format format-check cmake-check screenshots clean
 
 all: build
 
@@ -27,7 +27,7 @@ run: deps
 
 # The package's Release build is made before ctest, with every core and outside the time limit of
 # its test (tests/scripts/package.sh, which reports any failure of it).
-test: deps format-check
+test: deps format-check cmake-check
 	@cmake -S . -B $(TESTING) -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON -DVX_TESTS=ON >/dev/null
 	@cmake --build $(TESTING) -j $(JOBS)
 	@$(MAKE) --no-print-directory deb DEB=$(CURDIR)/$(TESTING)/deb >/dev/null 2>&1 || true
@@ -73,6 +73,9 @@ lint: deps
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+cmake-check:
+	@scripts/check-cmake-version
 
 format-check:
 	@git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror

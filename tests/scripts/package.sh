@@ -18,7 +18,7 @@ fail() {
     exit 1
 }
 
-# Its own build folder, so that it never races a build of build/release.
+# A build folder of its own, never build/release; make test has compiled it before ctest started.
 env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL make -C "$source_dir" deb DEB="$build/deb" JOBS=2 >"$work/build.log" 2>&1 ||
     { tail -30 "$work/build.log"; fail "make deb"; }
 deb=$(echo "$build"/deb/vortellanox_*.deb)
