@@ -73,7 +73,6 @@ public:
 private:
     void mainLoop(int32_t& exitCode);
     void watchScreen();
-    void replaceFrameBuffer();
     void onActivationMessage(uint32_t wParam);
     void onPointerPress(int32_t x, int32_t y);
 };

@@ -9,20 +9,22 @@ bool GameApp::isNearlySquare() const {
     return width == height || (width > height && width < height + eighth);
 }
 
-void GameApp::replaceFrameBuffer() {
-    frameBuffer = FrameBuffer::create(width, height);
-    frameBuffer->clear(rgbTo565(backgroundColor()));
-    setDrawTarget(frameBuffer->pixels(), width, height);
-}
-
 bool GameApp::adjustToScreen() {
     const int32_t screenWidth = platform::screenWidth();
     const int32_t clientHeight = platform::screenHeight() - platform::workAreaTop();
     const bool changed = screenWidth != width || clientHeight != height;
+    if (changed && frameBuffer) {
+        // A size no buffer can have (a task bar as tall as the turned screen) keeps the old buffer
+        // and size rather than leave the frame without one.
+        std::unique_ptr<FrameBuffer> replacement = FrameBuffer::create(screenWidth, clientHeight);
+        if (!replacement) return false;
+        frameBuffer = std::move(replacement);
+        frameBuffer->clear(rgbTo565(backgroundColor()));
+        setDrawTarget(frameBuffer->pixels(), screenWidth, clientHeight);
+    }
     if (changed) {
         width = screenWidth;
         height = clientHeight;
-        if (frameBuffer) replaceFrameBuffer();
     }
     platform::moveWindow(screenWidth, clientHeight);
     return changed;

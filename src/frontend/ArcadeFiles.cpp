@@ -3,6 +3,16 @@
 // kept with every byte inverted so that it cannot be read or edited as text. The length in the
 // settings ties the two together: a high-score file edited, replaced or lost since the last save no
 // longer matches it, and its scores are then cleared.
+//
+// The two files cannot be replaced in one step, and highscores.dat goes first so that its length can
+// go into settings.dat. So that a save cut off between the two (a kill, a full disk) never looks like
+// an edit, a journal is committed before highscores.dat is replaced: the new settings, and the length
+// and digest of the new high-score file. At the next start a length that does not match is checked
+// against the journal; when the high-score file on disk is exactly the one the journal describes, the
+// save is completed from it instead of the table being cleared. The journal is removed once both files
+// are in place; other builds never read it, and the two files stay as they always were.
+#include <cstdio>
+
 #include "frontend/ArcadeGame.h"
 #include "storage/DataFile.h"
 #include "storage/Files.h"
@@ -10,11 +20,9 @@
 namespace {
 
 const WString settingsPath = u"settings.dat";
+const WString journalPath = u".settings.dat.journal";
 const WString documentsFolder = u"\\My Documents";
 const WString makerFolder = documentsFolder + u"\\Brinmoor Arcade";
-
-constexpr int saveMode = 0;
-constexpr int loadMode = 1;
 
 // The record order in the file, which differs from the order of the fields.
 void exchangeEntry(DataFile& file, HighScoreEntry& entry) {
@@ -25,73 +33,165 @@ void exchangeEntry(DataFile& file, HighScoreEntry& entry) {
     file.exchangeInt(entry.entryLevel);
 }
 
-// The size of the file on disk; 0 when there is none.
-int64_t lengthOnDisk(const WString& path) {
-    DataFile file;
-    if (!file.openForRead(path)) return 0;
-    return file.fileLength();
-}
-
 WString gameFolder(const WString& name) { return makerFolder + u"\\" + name; }
 WString highScoresPath(const WString& name) { return gameFolder(name) + u"\\highscores.dat"; }
 
+WString digestText(uint64_t digest) {
+    char text[20];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(digest));
+    return widen(text);
+}
+
+WString failureText(const char16_t* what, int error) {
+    std::string reason = platform::describeFileError(error);
+    WString text = what;
+    text += u": ";
+    text += widen(reason);
+    return text;
+}
+
 }  // namespace
 
-void ArcadeGame::saveFiles() {
+// The settings records after the header, the same in settings.dat and in the journal.
+void ArcadeGame::exchangeSettings(DataFile& file, int64_t& scoresLength) {
+    file.beginSection();
+    exchangeGameSettings(file);
+    file.endSection();
+    uint8_t sound = soundOn ? 1 : 0;
+    file.exchangeBool(sound);
+    soundOn = sound == 1;
+    file.exchangeLength(scoresLength);
+}
+
+int ArcadeGame::writeSettings(const WString& path, int64_t scoresLength, const WString* digest) {
+    WString appName = name;
+    int32_t version = versionMajor * 100 + versionMinor;
+    DataFile file;
+    if (file.openWithHeader(path, appName, version, FileMode::Write)) {
+        if (digest) {
+            WString digestCopy = *digest;
+            int64_t length = scoresLength;
+            file.exchangeString(digestCopy);
+            file.exchangeLength(length);
+        }
+        exchangeSettings(file, scoresLength);
+    }
+    return file.close();
+}
+
+bool ArcadeGame::saveFiles() {
+    savedSettings = settingsSignature();
     // A device always has its documents folder; a fresh data root may not.
     createFolder(documentsFolder);
     createFolder(makerFolder);
     createFolder(gameFolder(name));
-    const WString scoresPath = highScoresPath(name);
     WString appName = name;
     int32_t version = versionMajor * 100 + versionMinor;
 
-    DataFile file;
-    if (file.openWithHeader(scoresPath, appName, version, saveMode, DiskForm::Inverted)) {
-        for (int32_t row = 0; row < HighScoreRows; ++row) exchangeEntry(file, highScores[row]);
-        file.close();
+    DataFile scores;
+    if (scores.openWithHeader(highScoresPath(name), appName, version, FileMode::Write, DiskForm::Inverted)) {
+        for (int32_t row = 0; row < HighScoreRows; ++row) exchangeEntry(scores, highScores[row]);
     }
-    // Measured on disk after the write: should the write fail, the old file stays and its own
-    // length is recorded, so a failed save does not cost the player the table at the next start.
-    int32_t scoresLength = static_cast<int32_t>(lengthOnDisk(scoresPath));
+    const int64_t newLength = static_cast<int64_t>(scores.bytesWritten());
+    const WString newDigest = digestText(scores.writtenDigest());
+    platform::FileReplacement scoresFile = scores.takeReplacement();
+    if (!scoresFile) return saveFailed(failureText(u"The high scores could not be saved", scoresFile.error()));
 
-    if (file.openWithHeader(settingsPath, appName, version, saveMode)) {
-        file.beginSection();
-        exchangeGameSettings(file);
-        file.endSection();
-        uint8_t sound = soundOn ? 1 : 0;
-        file.exchangeBool(sound);
-        file.exchangeInt(scoresLength);
-        file.close();
+    if (const int error = writeSettings(journalPath, newLength, &newDigest))
+        return saveFailed(failureText(u"The high scores could not be saved", error));
+    if (const int error = scoresFile.commit()) {
+        removeFile(journalPath);
+        return saveFailed(failureText(u"The high scores could not be saved", error));
     }
+    recordedScoresLength = newLength;
+    // Should this fail, the journal stays and explains the new high-score file at the next start.
+    if (const int error = writeSettings(settingsPath, newLength, nullptr))
+        return saveFailed(failureText(u"The settings could not be saved", error));
+    removeFile(journalPath);
+    return true;
+}
+
+bool ArcadeGame::saveSettings() {
+    savedSettings = settingsSignature();
+    // The length last recorded, not the one on disk: a high-score file edited since then must still
+    // fail the check at the next start.
+    if (const int error = writeSettings(settingsPath, recordedScoresLength, nullptr))
+        return saveFailed(failureText(u"The settings could not be saved", error));
+    removeFile(journalPath);
+    return true;
+}
+
+// Reads the journal when it describes exactly the high-score file on disk, and then loads the
+// settings it holds; false (nothing loaded) otherwise.
+bool ArcadeGame::loadFromJournal(int64_t foundLength) {
+    WString appName;
+    int32_t version = 0;
+    DataFile journal;
+    if (!journal.openWithHeader(journalPath, appName, version, FileMode::Read)) return false;
+    WString digest;
+    int64_t length = -1;
+    journal.exchangeString(digest);
+    journal.exchangeLength(length);
+    int64_t lengthOnDisk = -1;
+    uint64_t digestOnDisk = 0;
+    if (length != foundLength || !digestFile(highScoresPath(name), lengthOnDisk, digestOnDisk) ||
+        lengthOnDisk != foundLength || digestText(digestOnDisk) != digest)
+        return false;
+    int64_t recorded = -1;
+    exchangeSettings(journal, recorded);
+    return recorded == foundLength;
+}
+
+int64_t ArcadeGame::settingsSignature() {
+    return (static_cast<int64_t>(operationMask()) << 32) | (static_cast<int64_t>(difficulty() & 0x7FFF) << 1) |
+           (soundOn ? 1 : 0);
+}
+
+// Settings changed on an options screen are saved once the player has left it, so that a kill or a
+// power cut later in the session does not lose them.
+void ArcadeGame::saveSettingsWhenLeft() {
+    if (!filesLoaded) return;
+    const bool onOptions = screen == ScreenOptions || (screen == ScreenGame && !gameOver && gameOptionsShown());
+    if (onOptions || settingsSignature() == savedSettings) return;
+    saveSettings();
+}
+
+bool ArcadeGame::saveFailed(const WString& text) {
+    platform::reportFailure(text);
+    notice = text;
+    noticeUntil = platform::tickCount() + noticeShownMs;
+    return false;
 }
 
 void ArcadeGame::loadFiles() {
     WString appName;
     int32_t version = 0;
-    int32_t recordedLength = 0;
+    int64_t recordedLength = 0;
 
     DataFile file;
-    if (file.openWithHeader(settingsPath, appName, version, loadMode)) {
-        file.beginSection();
-        exchangeGameSettings(file);
-        file.endSection();
-        uint8_t sound = soundOn ? 1 : 0;
-        file.exchangeBool(sound);
-        soundOn = sound == 1;
-        file.exchangeInt(recordedLength);
-        file.close();
-    }
+    if (file.openWithHeader(settingsPath, appName, version, FileMode::Read)) exchangeSettings(file, recordedLength);
+    file.close();
 
     // Read through the inversion in memory, so the file on disk never lies there as plain text.
     int64_t foundLength = 0;
-    if (file.openWithHeader(highScoresPath(name), appName, version, loadMode, DiskForm::Inverted)) {
+    if (file.openWithHeader(highScoresPath(name), appName, version, FileMode::Read, DiskForm::Inverted)) {
         for (int32_t row = 0; row < HighScoreRows; ++row) exchangeEntry(file, highScores[row]);
         foundLength = file.fileLength();
-        file.close();
     }
+    file.close();
 
-    if (foundLength != recordedLength) {
-        for (int32_t row = 0; row < HighScoreRows; ++row) highScores[row].entryScore = 0;
+    recordedScoresLength = recordedLength;
+    if (foundLength == recordedLength) return;
+    if (loadFromJournal(foundLength)) {
+        // A save was cut off between its two files: finish it.
+        recordedScoresLength = foundLength;
+        writeSettings(settingsPath, foundLength, nullptr) == 0 && removeFile(journalPath);
+        return;
     }
+    for (int32_t row = 0; row < HighScoreRows; ++row) highScores[row].entryScore = 0;
+}
+
+void ArcadeGame::finishLoading() {
+    filesLoaded = true;
+    savedSettings = settingsSignature();
 }

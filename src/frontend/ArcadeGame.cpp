@@ -1,6 +1,11 @@
 #include "frontend/ArcadeGame.h"
 
+#include <utility>
+
 #include "platform/Platform.h"
+#include "render/Primitives.h"
+#include "text/TextDraw.h"
+#include "ui/Palette.h"
 
 namespace {
 
@@ -24,11 +29,12 @@ void ArcadeGame::onStart() {
     if (!buildFrontEnd()) {
         // Without a font no screen can say anything; tell the player instead of showing blank frames.
         platform::messageBox(u"No usable font was found.", u"ERROR");
+        platform::noteFailure();
         requestQuit();
         return;
     }
     loadFiles();
-    filesLoaded = true;
+    finishLoading();
 }
 
 void ArcadeGame::onExit() {
@@ -52,6 +58,7 @@ void ArcadeGame::updateAndDraw() {
     selectArcadeFont();
     backButton.setWidth(6 * currentAscent());
     takeButtonResults();
+    saveSettingsWhenLeft();
     switch (screen) {
         case ScreenGame:
             if (gameOver) {
@@ -68,6 +75,24 @@ void ArcadeGame::updateAndDraw() {
             break;
     }
     takeMenuChoice();
+    drawNotice();
+}
+
+void ArcadeGame::drawNotice() {
+    if (notice.empty()) return;
+    if (static_cast<int32_t>(platform::tickCount() - noticeUntil) >= 0) {
+        notice.clear();
+        return;
+    }
+    selectArcadeFont();
+    const int32_t h = currentAscent();
+    fillBox(0, 0, width, 3 * h, paletteLightRed);
+    TextStyle style;
+    style.colour = paletteRed;
+    style.boxWidth = width;
+    style.markup = false;
+    style.rightMargin = h / 2;
+    drawLaidOutCurrent(notice, 0, h / 2, style);
 }
 
 // Taps land between frames; their latches are read here, one frame after the widgets were drawn.
@@ -93,10 +118,25 @@ void ArcadeGame::leaveGameOver() {
     // A tap on OK that arrived together with the key must not dismiss the next game-over screen.
     okButton.takeClickLatch();
     recordScore();
+    saveFiles();
     showGameOptions();
 }
 
+bool ArcadeGame::onKeyUp(uint32_t key, const uint32_t* keys) {
+    keyHeld[key & 0xFF] = false;
+    heldAtGameOver[key & 0xFF] = false;
+    return GameApp::onKeyUp(key, keys);
+}
+
+bool ArcadeGame::gameOverKeyDown(uint32_t key) {
+    const bool tooSoon = platform::tickCount() - gameOverSince < gameOverGuardMs;
+    if (!tooSoon && !heldAtGameOver[key & 0xFF]) leaveGameOver();
+    return true;
+}
+
 bool ArcadeGame::onKeyDown(uint32_t key, const uint32_t* keys) {
+    const bool wasHeld = std::exchange(keyHeld[key & 0xFF], true);
+    if (screen == ScreenGame && gameOver) return wasHeld || gameOverKeyDown(key);
     switch (screen) {
         case ScreenMainMenu:
             return onMainMenuKey(key);
@@ -113,15 +153,12 @@ bool ArcadeGame::onKeyDown(uint32_t key, const uint32_t* keys) {
             }
             break;
         case ScreenGame:
-            if (gameOver) {
-                leaveGameOver();
-                return true;
-            }
             return gameKeyDown(key, keys);
         default:
             return false;
     }
-    if (key == digitKey(0)) {
+    // Escape goes back as '0' does; it quits only from the main menu.
+    if (key == digitKey(0) || key == platform::VK_ESCAPE) {
         screen = ScreenMainMenu;
         // A tap on Back that arrived together with the key must not close the screen next time.
         backButton.takeClickLatch();
@@ -157,6 +194,8 @@ bool ArcadeGame::returnToMenu() {
 
 void ArcadeGame::endGame() {
     gameOver = true;
+    gameOverSince = platform::tickCount();
+    heldAtGameOver = keyHeld;
     if (gameOverSound) gameOverSound->playSound();
 }
 

@@ -58,6 +58,7 @@ public:
     void onExit() override;                                       // slot 3
     void updateAndDraw() override;                                // slot 4
     bool onKeyDown(uint32_t key, const uint32_t* keys) override;  // slot 15
+    bool onKeyUp(uint32_t key, const uint32_t* keys) override;    // slot 16
 
     // The game operations, slots 17-26, in this order.
     virtual void buildGameUi() {}
@@ -71,6 +72,8 @@ public:
     virtual void modeText(WString&) {}
     virtual bool gameKeyDown(uint32_t, const uint32_t*) { return false; }
     virtual int32_t exchangeGameSettings(DataFile&) { return 0; }
+    // Whether the game shows its own options screen, where the player changes the game's settings.
+    virtual bool gameOptionsShown() { return false; }
 
     // What the game calls.
     bool returnToMenu();
@@ -85,9 +88,12 @@ public:
     // The first sound is the menu's (kept, never played); the second plays at game over.
     void loadSounds(int32_t menuSoundId, int32_t gameOverSoundId);
 
-    // The two data files: loaded during onStart, saved during onExit.
+    // The two data files: loaded during onStart; both saved as a result enters the table and at
+    // exit, settings.dat alone when an options screen is left after a change. A save answers whether
+    // it succeeded; a failure is told on standard error and on the screen.
     void loadFiles();
-    void saveFiles();
+    bool saveFiles();
+    bool saveSettings();
 
     int32_t score = 0;
     int32_t level = 0;
@@ -117,6 +123,14 @@ public:
     bool gameOver = false;
     int32_t versionMajor = 1;
     int32_t versionMinor = 0;
+    // A short notice over every screen (a save that failed) and the tick count until which it shows.
+    WString notice;
+    uint32_t noticeUntil = 0;
+
+    // A key that ends the game-over screen must come at least this long after it appeared, and must
+    // not be one already held then: digits typed for the last problem must not dismiss the result.
+    static constexpr uint32_t gameOverGuardMs = 500;
+    static constexpr uint32_t noticeShownMs = 4000;
 
 protected:
     // Draws the screen for every state but the game and quit: artwork, panel and its content.
@@ -130,6 +144,17 @@ private:
     void takeMenuChoice();
     void leaveGameOver();
     bool onMainMenuKey(uint32_t key);
+    bool gameOverKeyDown(uint32_t key);
+    // The settings as the player sees them: the game's operations and difficulty, and the sound.
+    int64_t settingsSignature();
+    void saveSettingsWhenLeft();
+    void exchangeSettings(DataFile& file, int64_t& scoresLength);
+    // Writes settings.dat (or, with the digest of the new high-score file, the journal); 0 or an error.
+    int writeSettings(const WString& path, int64_t scoresLength, const WString* digest);
+    bool loadFromJournal(int64_t foundLength);
+    void finishLoading();
+    bool saveFailed(const WString& text);
+    void drawNotice();
 
     void drawFullLayout();
     void drawPlainLayout();
@@ -147,6 +172,12 @@ private:
     // Nothing is saved at exit unless the files were loaded at start-up, so a start that failed
     // early cannot overwrite the player's table with an empty one.
     bool filesLoaded = false;
+    // The high-score file's length as settings.dat records it.
+    int64_t recordedScoresLength = 0;
+    int64_t savedSettings = 0;
+    uint32_t gameOverSince = 0;
+    std::array<bool, 256> keyHeld{};
+    std::array<bool, 256> heldAtGameOver{};
     int32_t titleX = 0;
     int32_t titleY = 0;
 };

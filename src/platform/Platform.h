@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -213,21 +214,56 @@ std::u16string programFolder();
 // The host path a device path maps to; empty when the path is refused.
 std::string hostPath(const std::u16string& devicePath);
 
-enum class FileAccess {
-    Read,    // "rb": a regular file that exists
-    Write,   // "wb": starts empty
-    Update,  // "rb+": starts as the file's bytes; the file must exist
+// Why a data root cannot be used (empty when it can): a path the system cannot hold, or one that
+// names something other than a folder. Checked at start, so that no save fails later for it.
+std::string dataRootProblem(const std::string& folder);
+
+// Opens an existing regular device file for reading; null when it is refused or cannot be opened.
+std::FILE* openDeviceFile(const std::u16string& devicePath);
+
+// How a replacement starts: empty, or as a copy of the target's bytes (the target must exist).
+enum class ReplacementStart { Empty, CopyOfTarget };
+
+// A device file being replaced. Its bytes go to a temporary file of its own beside the target
+// (a name no other copy or save uses), which takes the target's place only when commit succeeds,
+// so a kill, a crash or a full disk leaves the old file whole. Dropped uncommitted, it removes its
+// temporary file and nothing else.
+class FileReplacement {
+public:
+    FileReplacement();
+    FileReplacement(FileReplacement&& other) noexcept;
+    FileReplacement& operator=(FileReplacement&& other) noexcept;
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+    ~FileReplacement();
+
+    // Opens the replacement; an empty handle (and error() set) when the target is refused or the
+    // temporary file cannot be made.
+    static FileReplacement open(const std::u16string& devicePath, ReplacementStart start);
+
+    std::FILE* stream() const;
+    explicit operator bool() const { return stream() != nullptr; }
+    // Flushes and syncs the bytes, renames them over the target and syncs the folder. 0 on success,
+    // otherwise an error number, and then the target is as it was. The handle is empty afterwards.
+    int commit();
+    // Removes the temporary file; the target stays as it was.
+    void discard();
+    // The error number of the failed open, or 0.
+    int error() const { return openError; }
+
+    struct State;
+
+private:
+    std::unique_ptr<State> state;
+    int openError = 0;
 };
-// Opens a device file; null when it is refused or cannot be opened. Write and Update streams work
-// on a temporary file beside the target, which takes the target's place only when closeDeviceFile
-// succeeds, so a kill, a crash or a full disk during a save leaves the old file whole.
-std::FILE* openDeviceFile(const std::u16string& devicePath, FileAccess access);
-// Closes a stream from openDeviceFile (0 for null). A written stream is flushed, synced and renamed
-// over its target, and its folder synced: 0 on success, EOF when any step failed, and then the
-// target is left as it was.
-int closeDeviceFile(std::FILE* stream);
+
+// Removes a device file; true when it is gone afterwards.
+bool removeDeviceFile(const std::u16string& devicePath);
 // Creates one folder (mode 0700; the parent must exist). True when it exists afterwards.
 bool createDeviceFolder(const std::u16string& devicePath);
+// A short description of an error number from the file functions, for the player and the log.
+std::string describeFileError(int error);
 
 // ---------------------------------------------------------------------------------------------
 // Start-up and backends
@@ -237,8 +273,13 @@ bool createDeviceFolder(const std::u16string& devicePath);
 int configureFromCommandLine(int argc, char** argv);
 // Chooses the headless backend with default settings (tests and benchmarks).
 void useHeadlessBackend();
-// Releases the backend after the program has run; returns the process's exit status.
+// Releases the backend after the program has run; returns the process's exit status, which is not
+// 0 once a failure was noted.
 int shutdown();
+// Notes that something failed that the player must know of, so that the exit status says so.
+void noteFailure();
+// Writes "vortellanox: text" on standard error and notes the failure.
+void reportFailure(const std::u16string& text);
 
 // A hook the game registers so the headless runner's "answer" command can type the right answer.
 struct PosedProblem {

@@ -1,4 +1,6 @@
 // Chooses the backend from the command line: the real SDL window, or the headless runner.
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -10,19 +12,30 @@ namespace platform {
 
 namespace {
 
-bool readWholeFile(const std::string& path, std::string& text) {
+// A script bigger than this is no script (the longest lines and waits are limited too).
+constexpr off_t largestScript = 16 * 1024 * 1024;
+
+// Reads a script that is a readable regular file of a sane size; otherwise says why not.
+bool readScript(const std::string& path, std::string& text, std::string& why) {
+    struct stat info {};
+    // "-" is standard input, which the runner reads as it comes.
+    if (path != "-") {
+        if (::stat(path.c_str(), &info) != 0) return why = "cannot read script", false;
+        if (!S_ISREG(info.st_mode)) return why = "the script is not a regular file", false;
+        if (info.st_size > largestScript) return why = "the script is larger than 16 MiB", false;
+    }
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in) return why = "cannot read script", false;
     std::ostringstream buffer;
     buffer << in.rdbuf();
     text = buffer.str();
     return true;
 }
 
-int startHeadless(const LaunchOptions& options) {
-    std::string text;
-    if (!readWholeFile(options.scriptPath, text)) {
-        std::fprintf(stderr, "vortellanox: cannot read script %s\n", options.scriptPath.c_str());
+int startHeadless(LaunchOptions options) {
+    std::string text, why;
+    if (!readScript(options.scriptPath, text, why)) {
+        std::fprintf(stderr, "vortellanox: %s: %s\n", why.c_str(), options.scriptPath.c_str());
         return 2;
     }
     std::vector<ScriptCommand> commands;
@@ -31,6 +44,7 @@ int startHeadless(const LaunchOptions& options) {
         std::fprintf(stderr, "vortellanox: %s: %s\n", options.scriptPath.c_str(), error.c_str());
         return 2;
     }
+    options.claimDataRoot = true;
     HeadlessBackend& backend = resetHeadlessBackend(options);
     backend.setScript(std::move(commands));
     backend.setEcho(true);
@@ -44,6 +58,11 @@ int configureFromCommandLine(int argc, char** argv) {
     const int status = parseCommandLine(argc, argv, options);
     if (status >= 0) return status;
     if (!options.dataDir.empty()) setDataRoot(options.dataDir);
+    // Refused now rather than found out at the first save, when the player's results would be lost.
+    if (const std::string problem = dataRootProblem(dataRoot()); !problem.empty()) {
+        std::fprintf(stderr, "vortellanox: %s: %s\n", problem.c_str(), dataRoot().c_str());
+        return 2;
+    }
     if (options.headless) return startHeadless(options);
     setActiveBackend(std::make_unique<SdlBackend>(options));
     return -1;

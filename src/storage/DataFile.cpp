@@ -24,40 +24,56 @@ bool isSectionMarker(std::string_view line) {
 
 constexpr bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// As atoi reads a line: leading white space, an optional sign, digits up to the first other byte;
-// a line without a number gives 0. Values beyond 32 bits are held at the nearest limit.
-int32_t parseInteger(std::string_view line) {
+// As atoi reads a line: leading white space, an optional sign, digits up to the first other byte.
+// False for a line without a number, so that its record keeps its default. Values beyond 63 bits
+// are held at the nearest limit.
+bool parseInteger(std::string_view line, int64_t& value) {
     size_t i = 0;
     while (i < line.size() && isSpace(line[i])) ++i;
     bool negative = false;
     if (i < line.size() && (line[i] == '+' || line[i] == '-')) negative = line[i++] == '-';
-    constexpr int64_t limit = int64_t{1} << 31;
+    if (i == line.size() || line[i] < '0' || line[i] > '9') return false;
+    constexpr int64_t limit = INT64_MAX / 10 - 10;
     int64_t magnitude = 0;
     for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
         magnitude = std::min(magnitude * 10 + (line[i] - '0'), limit);
     }
-    if (negative) return static_cast<int32_t>(-magnitude);
-    return static_cast<int32_t>(std::min(magnitude, limit - 1));
+    value = negative ? -magnitude : magnitude;
+    return true;
 }
+
+int32_t heldTo32Bits(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
 
 }  // namespace
 
-bool DataFile::open(const WString& path, std::u16string_view mode, uint8_t forWriting, DiskForm form) {
+bool DataFile::openReplacement(const WString& path, platform::ReplacementStart start, DiskForm form) {
     close();
-    file = openFile(path, mode);
-    writing = forWriting;
+    replacement = replaceFile(path, start);
+    openError = replacement.error();
+    file = replacement.stream();
+    length = 0;
+    written = 0;
+    digest = digestStart;
+    diskForm = form;
+    return file != nullptr;
+}
+
+bool DataFile::openForWrite(const WString& path, DiskForm form) {
+    writing = 1;
+    return openReplacement(path, platform::ReplacementStart::Empty, form);
+}
+
+bool DataFile::openForRead(const WString& path, DiskForm form) {
+    close();
+    file = openFile(path);
+    writing = 0;
     length = 0;
     diskForm = form;
     return file != nullptr;
 }
 
-bool DataFile::openForWrite(const WString& path, DiskForm form) { return open(path, u"wb", 1, form); }
-
-bool DataFile::openForRead(const WString& path, DiskForm form) { return open(path, u"rb", 0, form); }
-
-bool DataFile::openWithHeader(const WString& path, WString& name, int32_t& version, int mode, DiskForm form) {
-    if (mode != 0 && mode != 1) return false;
-    const bool opened = mode == 0 ? openForWrite(path, form) : openForRead(path, form);
+bool DataFile::openWithHeader(const WString& path, WString& name, int32_t& version, FileMode mode, DiskForm form) {
+    const bool opened = mode == FileMode::Write ? openForWrite(path, form) : openForRead(path, form);
     uint8_t flag = 1;
     exchangeString(name);
     exchangeInt(version);
@@ -66,19 +82,30 @@ bool DataFile::openWithHeader(const WString& path, WString& name, int32_t& versi
 }
 
 bool DataFile::openAndInvert(const WString& path) {
-    const uint8_t wasWriting = writing;
-    const bool opened = open(path, u"rb+", wasWriting, DiskForm::Plain);
-    if (opened) invertFile();
-    return opened;
+    if (!openReplacement(path, platform::ReplacementStart::CopyOfTarget, DiskForm::Plain)) return false;
+    invertFile();
+    return true;
 }
 
 int DataFile::close() {
-    const int result = closeFile(file);
+    int result = 0;
+    if (replacement || openError) {
+        result = replacement ? replacement.commit() : openError;
+    } else {
+        result = closeFile(file);
+    }
+    openError = 0;
     file = nullptr;
     return result;
 }
 
-uint32_t DataFile::fileLength() { return streamLength(file); }
+platform::FileReplacement DataFile::takeReplacement() {
+    file = nullptr;
+    openError = 0;
+    return std::move(replacement);
+}
+
+int64_t DataFile::fileLength() { return streamLength(file); }
 
 bool DataFile::beginSection() {
     inSection = 1;
@@ -113,9 +140,20 @@ void DataFile::exchangeInt(int32_t& value) {
     if (sectionEnded || !file) return;
     if (writing) {
         writeInteger(value);
-    } else {
-        readIntegerLine(value);
+        return;
     }
+    int64_t number = 0;
+    if (readIntegerLine(number)) value = heldTo32Bits(number);
+}
+
+void DataFile::exchangeLength(int64_t& value) {
+    if (sectionEnded || !file) return;
+    if (writing) {
+        writeInteger(value);
+        return;
+    }
+    int64_t number = 0;
+    if (readIntegerLine(number)) value = number;
 }
 
 void DataFile::exchangeBool(uint8_t& flag) {
@@ -124,7 +162,7 @@ void DataFile::exchangeBool(uint8_t& flag) {
         writeInteger(flag);
         return;
     }
-    int32_t number = 0;
+    int64_t number = 0;
     if (readIntegerLine(number)) flag = number == 1 ? 1 : 0;
 }
 
@@ -138,34 +176,36 @@ void DataFile::exchangeString(WString& text) {
         write("\n");
         return;
     }
-    int32_t count = 0;
+    int64_t count = 0;
     if (!readIntegerLine(count)) return;
     if (count < 1 || count > longestString) {
         text.clear();
         return;
     }
     // The content line normally holds the count's bytes and a line feed; a shorter line ends the
-    // string early and a longer one leaves its rest for the next record.
+    // string early and a longer one leaves its rest for the next record. The line feed never belongs
+    // to the string, even where the count covers it: written back, it would add a line.
     std::string line;
     if (!readLine(static_cast<size_t>(count) + 3, line) || endsSectionEarly(line)) return;
     line.resize(std::min(line.size(), static_cast<size_t>(count)));
+    if (!line.empty() && line.back() == '\n') line.pop_back();
     text = widen(line);
 }
 
 void DataFile::invertFile() {
     if (!file) return;
     std::fseek(file, 0, SEEK_SET);
-    length = fileLength();
+    length = std::max<int64_t>(fileLength(), 0);
     // In chunks rather than all at once, so that a file of any size costs only one chunk of memory.
-    std::vector<char> chunk(std::min<size_t>(length, inversionChunk));
-    for (uint32_t done = 0; done < length;) {
-        const size_t wanted = std::min<size_t>(chunk.size(), length - done);
+    std::vector<char> chunk(static_cast<size_t>(std::min<int64_t>(length, inversionChunk)));
+    for (int64_t done = 0; done < length;) {
+        const size_t wanted = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(chunk.size()), length - done));
         if (std::fseek(file, done, SEEK_SET) != 0) break;
         const size_t got = std::fread(chunk.data(), 1, wanted, file);
         if (got == 0) break;
         std::transform(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got), chunk.begin(), inverted);
         if (std::fseek(file, done, SEEK_SET) != 0 || std::fwrite(chunk.data(), 1, got, file) != got) break;
-        done += static_cast<uint32_t>(got);
+        done += static_cast<int64_t>(got);
     }
     // fseek, not rewind: rewind would clear a write error that close must still report.
     std::fseek(file, 0, SEEK_SET);
@@ -186,11 +226,11 @@ bool DataFile::readLine(size_t bufferSize, std::string& line) {
     return !line.empty() && !std::ferror(file);
 }
 
-bool DataFile::readIntegerLine(int32_t& value) {
+// False when no line could be read, the section ended, or the line holds no number.
+bool DataFile::readIntegerLine(int64_t& value) {
     std::string line;
     if (!readLine(integerLineBuffer, line) || endsSectionEarly(line)) return false;
-    value = parseInteger(line);
-    return true;
+    return parseInteger(line, value);
 }
 
 // Inside a section, a marker where a record should be is the section's end, met early.
@@ -202,13 +242,11 @@ bool DataFile::endsSectionEarly(const std::string& line) {
 
 void DataFile::write(std::string_view bytes) {
     if (!file) return;
-    if (diskForm == DiskForm::Plain) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        return;
-    }
     std::string stored(bytes);
-    std::transform(stored.begin(), stored.end(), stored.begin(), inverted);
+    if (diskForm == DiskForm::Inverted) std::transform(stored.begin(), stored.end(), stored.begin(), inverted);
     std::fwrite(stored.data(), 1, stored.size(), file);
+    written += stored.size();
+    digest = extendDigest(digest, stored);
 }
 
 void DataFile::writeInteger(int64_t value) {

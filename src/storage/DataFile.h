@@ -14,13 +14,18 @@
 // or edited directly.
 //
 // Reading never fails loudly: a record that cannot be read (end of file, the end of a section met
-// early) leaves the caller's variable as it was, normally its default.
+// early, a number line that holds no number) leaves the caller's variable as it was, normally its
+// default. Whatever a file holds, saving what was read and reading it again gives the same values.
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "platform/Platform.h"
 #include "support/WString.h"
+
+// Whether a file is opened to save records into it or to load them from it.
+enum class FileMode { Write, Read };
 
 // How a file's bytes lie on disk: as the records are, or every byte inverted.
 enum class DiskForm { Plain, Inverted };
@@ -32,23 +37,30 @@ public:
     DataFile(const DataFile&) = delete;
     DataFile& operator=(const DataFile&) = delete;
 
-    // Creates or truncates path. The file on disk is replaced only when close succeeds.
+    // Starts a replacement of path, empty. The file on disk is replaced only when close succeeds.
     bool openForWrite(const WString& path, DiskForm form = DiskForm::Plain);
     // False when path does not exist or cannot be read.
     bool openForRead(const WString& path, DiskForm form = DiskForm::Plain);
-    // Mode 0 opens for writing and writes the header from name and version; mode 1 opens for reading
-    // and reads the header into name and version (its flag is read and dropped). Any other mode opens
-    // nothing. True when the file opened; the header is not checked.
-    bool openWithHeader(const WString& path, WString& name, int32_t& version, int mode,
+    // Writing, opens and writes the header from name and version; reading, opens and reads the header
+    // into name and version (its flag is read and dropped). True when the file opened; the header is
+    // not checked.
+    bool openWithHeader(const WString& path, WString& name, int32_t& version, FileMode mode,
                         DiskForm form = DiskForm::Plain);
     // Opens an existing file for update and inverts all its bytes (see invertFile); close it with close.
     // The inversion takes the file's place on disk only when close succeeds.
     bool openAndInvert(const WString& path);
-    // Closes the file: 0, or nonzero when written data could not be stored (the old file then stays).
+    // Closes the file. Written, the new bytes take the file's place: 0 on success, otherwise an error
+    // number and the old file stays. Also the error of an open for writing that failed.
     int close();
+    // Hands over the written, not yet committed file, so that the caller decides when it takes its
+    // target's place (files that must change together are committed in a fixed order).
+    platform::FileReplacement takeReplacement();
 
-    // The open file's byte length; the file is left rewound. 0xFFFFFFFF with nothing open.
-    uint32_t fileLength();
+    // The open file's byte length in 64 bits; the file is left rewound. -1 with nothing open.
+    int64_t fileLength();
+    // The bytes written since the open, as they lie on disk: how many, and their digest.
+    uint64_t bytesWritten() const { return written; }
+    uint64_t writtenDigest() const { return digest; }
 
     // A section lets a reader that expects more records than the file holds stop at the section's end
     // with its defaults in place and carry on in step after it. Reading, both answer whether they
@@ -59,14 +71,16 @@ public:
     void exchangeInt(int32_t& value);
     void exchangeBool(uint8_t& flag);
     void exchangeString(WString& text);
+    // An integer record of 64 bits, for byte lengths (what a 32-bit record would wrap).
+    void exchangeLength(int64_t& value);
 
     // Replaces every byte b of the open file by 255 - b and rewinds; twice gives the bytes back.
     void invertFile();
 
 private:
-    bool open(const WString& path, std::u16string_view mode, uint8_t forWriting, DiskForm form);
+    bool openReplacement(const WString& path, platform::ReplacementStart start, DiskForm form);
     bool readLine(size_t bufferSize, std::string& line);
-    bool readIntegerLine(int32_t& value);
+    bool readIntegerLine(int64_t& value);
     bool endsSectionEarly(const std::string& line);
     void write(std::string_view bytes);
     void writeInteger(int64_t value);
@@ -74,7 +88,11 @@ private:
 
     uint8_t writing = 0;
     std::FILE* file = nullptr;
-    uint32_t length = 0;
+    platform::FileReplacement replacement;  // the file being written, when writing
+    int openError = 0;
+    int64_t length = 0;
+    uint64_t written = 0;
+    uint64_t digest = 0;
     uint8_t inSection = 0;
     uint8_t sectionEnded = 0;  // a read met the end marker: records do nothing until endSection
     DiskForm diskForm = DiskForm::Plain;

@@ -16,35 +16,43 @@ WString resolvePath(const WString& path) {
     return platform::programFolder() + path;
 }
 
-std::FILE* openFile(const WString& path, std::u16string_view mode) {
-    platform::FileAccess access;
-    if (mode == u"rb") {
-        access = platform::FileAccess::Read;
-    } else if (mode == u"wb") {
-        access = platform::FileAccess::Write;
-    } else if (mode == u"rb+" || mode == u"r+b") {
-        access = platform::FileAccess::Update;
-    } else {
-        return nullptr;
-    }
-    return platform::openDeviceFile(resolvePath(path), access);
+std::FILE* openFile(const WString& path) { return platform::openDeviceFile(resolvePath(path)); }
+
+platform::FileReplacement replaceFile(const WString& path, platform::ReplacementStart start) {
+    return platform::FileReplacement::open(resolvePath(path), start);
 }
 
-int closeFile(std::FILE* file) { return platform::closeDeviceFile(file); }
+int closeFile(std::FILE* file) { return file ? std::fclose(file) : 0; }
 
-uint32_t streamLength(std::FILE* file) {
-    if (!file) return 0xFFFFFFFF;
+int64_t streamLength(std::FILE* file) {
+    if (!file) return -1;
     std::rewind(file);
     std::fseek(file, 0, SEEK_END);
     const long position = std::ftell(file);
     std::rewind(file);
-    return static_cast<uint32_t>(position);
+    return position;
 }
 
-bool rewindStream(std::FILE* file) {
+bool removeFile(const WString& path) { return platform::removeDeviceFile(resolvePath(path)); }
+
+uint64_t extendDigest(uint64_t digest, std::string_view bytes) {
+    for (const char byte : bytes) digest = (digest ^ static_cast<unsigned char>(byte)) * 0x100000001B3ull;
+    return digest;
+}
+
+bool digestFile(const WString& path, int64_t& length, uint64_t& digest) {
+    std::FILE* file = openFile(path);
     if (!file) return false;
-    std::fseek(file, 0, SEEK_SET);
-    return true;
+    length = 0;
+    digest = digestStart;
+    char buffer[65536];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+        digest = extendDigest(digest, std::string_view(buffer, got));
+        length += static_cast<int64_t>(got);
+    }
+    const bool whole = !std::ferror(file);
+    std::fclose(file);
+    return whole;
 }
 
 bool createFolder(const WString& path) { return platform::createDeviceFolder(resolvePath(path)); }

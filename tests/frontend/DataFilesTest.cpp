@@ -1,5 +1,11 @@
 // settings.dat and highscores.dat across runs: what a first start finds and leaves, what survives a
 // restart, and what damaged, edited or missing files do.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
 #include "FrontEndFixture.h"
 
 using namespace platform;
@@ -11,15 +17,23 @@ const std::string marker = "\x01\x02\x03\x04\x05\x06\x07\x08\x09\n";
 
 // Plays one game to its end with this score and dismisses the game-over screen; with sound switched
 // off and the hard difficulty chosen before the window closes.
+constexpr int guardFrames = ArcadeGame::gameOverGuardMs / 25;
+
 void playOneGame(TestArcade& game, int32_t finalScore) {
     game.finalScore = finalScore;
     game.finalLevel = 3;
-    game.closeAfter = 12;
-    game.pressAt({{2, '1'}, {3, keyG}, {4, '0'}, {5, keyM}, {6, '2'}});
-    game.plan[7] = [&] {
+    game.closeAfter = guardFrames + 12;
+    game.pressAt({{2, '1'}, {3, keyG}, {guardFrames + 4, '0'}, {guardFrames + 5, keyM}, {guardFrames + 6, '2'}});
+    game.plan[guardFrames + 7] = [&] {
         TestArcade::key('1');
         game.difficultyIndex = 2;
     };
+}
+
+std::string scoresLine(const ArcadeGame& game) {
+    std::string line;
+    for (int32_t row = 0; row < HighScoreRows; ++row) line += std::to_string(game.highScores[row].entryScore) + " ";
+    return line;
 }
 
 }  // namespace
@@ -91,8 +105,11 @@ TEST_F(DataFiles, QuittingFromTheGameOverScreenRecordsNothing) {
 
 // A high-score file whose length no longer matches the settings loses its scores, and only them.
 TEST_F(DataFiles, AnEditThatChangesTheLengthClearsTheScores) {
-    for (int edit = 0; edit < 3; ++edit) {
-        SCOPED_TRACE(edit == 0 ? "lengthened" : edit == 1 ? "settings deleted" : "same length");
+    for (int edit = 0; edit < 4; ++edit) {
+        SCOPED_TRACE(edit == 0   ? "lengthened"
+                     : edit == 1 ? "settings deleted"
+                     : edit == 2 ? "same length"
+                                 : "4 GiB more");
         playFirstRun();
         std::string plain = invertedBytes(bytesOf(scoresFile));
         if (edit == 0) putBytes(scoresFile, invertedBytes(plain + "7\n"));
@@ -102,6 +119,8 @@ TEST_F(DataFiles, AnEditThatChangesTheLengthClearsTheScores) {
             plain.replace(plain.find("\n30\n"), 4, "\n90\n");
             putBytes(scoresFile, invertedBytes(plain));
         }
+        // A length that a 32-bit record would wrap to the recorded one.
+        if (edit == 3) std::filesystem::resize_file(host(scoresFile), (uint64_t{1} << 32) + plain.size());
         TestArcade game;
         restart(game);
         EXPECT_EQ(game.highScores[0].entryScore, edit == 2 ? 90 : 0);
@@ -109,6 +128,60 @@ TEST_F(DataFiles, AnEditThatChangesTheLengthClearsTheScores) {
         EXPECT_EQ(game.highScores[0].difficultyName, u"Normal");
         EXPECT_EQ(game.highScores[0].modeText, u"Subtract (6)");
         emptyDataRoot();
+    }
+}
+
+// Settings are saved as the options screen is left, not only at exit.
+TEST_F(DataFiles, SettingsAreSavedWhenTheirScreenIsLeft) {
+    useScreen(240, 320);
+    TestArcade game;
+    game.closeAfter = 10;
+    std::vector<std::string> seen;
+    const auto look = [&] { seen.push_back(bytesOf(settingsFile)); };
+    game.pressAt({{2, '2'}, {3, '1'}});
+    game.plan[4] = [&] {
+        look();
+        TestArcade::key(VK_ESCAPE);
+    };
+    game.plan[6] = look;
+    run(game);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], "") << "not while the screen is up";
+    EXPECT_NE(seen[1].find(marker + "0\n"), std::string::npos) << "sound off, saved once the screen was left";
+}
+
+// A save cut off between its two files (a kill between the renames, or a settings.dat that cannot be
+// written after highscores.dat was) never clears the table at the next start; the failure is told.
+TEST_F(DataFiles, ASaveCutOffBetweenItsTwoFilesLosesNothing) {
+    for (const bool killed : {true, false}) {
+        SCOPED_TRACE(killed ? "killed between the renames" : "settings.dat could not be written");
+        emptyDataRoot();
+        playFirstRun();
+        const std::string oldSettings = bytesOf(settingsFile);
+        {
+            useScreen(240, 320);
+            TestArcade game;
+            playOneGame(game, 50);
+            game.plan[guardFrames] = [&] {
+                std::filesystem::remove(host(settingsFile));
+                std::filesystem::create_directory(host(settingsFile));
+            };
+            game.plan[guardFrames + 9] = [&] {
+                EXPECT_NE(game.notice.find(u"could not be saved"), WString::npos) << "the player is told";
+            };
+            run(game);
+        }
+        EXPECT_NE(platform::shutdown(), 0) << "and the exit status says so";
+        useScreen(240, 320);
+        std::filesystem::remove(host(settingsFile));
+        if (killed) putBytes(settingsFile, oldSettings);
+        for (int start = 0; start < 2; ++start) {
+            TestArcade game;
+            restart(game);
+            EXPECT_EQ(scoresLine(game), "50 30 0 0 0 ");
+            EXPECT_TRUE(soundOn) << "the settings of the save that was cut off";
+        }
+        EXPECT_FALSE(std::filesystem::exists(host(".settings.dat.journal"))) << "the save was completed";
     }
 }
 

@@ -49,25 +49,23 @@ TEST_F(ScreenFlow, KeysAndTapsReachEveryScreenAndBack) {
     }
 }
 
-// Escape is the main menu's way out; everywhere else it is one more key for the game. Keys the main
-// menu does not know go nowhere.
-TEST_F(ScreenFlow, EscapeQuitsOnlyFromTheMainMenu) {
+// Escape goes back to the main menu as "0" does, and quits only from there; on the game's screens it
+// is one more key for the game. Keys the main menu does not know go nowhere.
+TEST_F(ScreenFlow, EscapeGoesBackAndQuitsOnlyFromTheMainMenu) {
     useScreen(240, 320);
     TestArcade game;
     game.pressAt({{1, '7'},
                   {2, '2'},
                   {3, VK_ESCAPE},
-                  {5, '0'},
-                  {6, '3'},
-                  {7, VK_ESCAPE},
-                  {9, '0'},
-                  {10, '1'},
-                  {11, VK_ESCAPE},
-                  {13, keyM},
-                  {14, VK_ESCAPE}});
+                  {5, '3'},
+                  {6, VK_ESCAPE},
+                  {8, '1'},
+                  {9, VK_ESCAPE},
+                  {11, keyM},
+                  {12, VK_ESCAPE}});
     run(game);
     EXPECT_EQ(game.screenVisits(), (std::vector<int32_t>{Menu, Options, Menu, Scores, Menu, Game, Menu, Quit}));
-    EXPECT_EQ(game.keysPassed, (std::vector<uint32_t>{VK_ESCAPE, VK_ESCAPE, VK_ESCAPE, keyM}));
+    EXPECT_EQ(game.keysPassed, (std::vector<uint32_t>{VK_ESCAPE, keyM}));
     EXPECT_TRUE(std::filesystem::exists(host(settingsFile))) << "quitting saves";
 }
 
@@ -159,41 +157,66 @@ TEST_F(ScreenFlow, RankKeysChooseTheEntryShown) {
     EXPECT_EQ(game.keysPassed, std::vector<uint32_t>{'6'});
 }
 
-// The game-over screen: the sound plays as the game ends, and OK or any key records the result once
-// and hands back to the game's options. Quitting from it records nothing.
+// The game-over screen: the sound plays as the game ends, and OK or a key records the result once,
+// saves it and hands back to the game's options. A key in the screen's first half second, or one held
+// since play, does not dismiss it: digits typed for the last problem must not throw the result away.
 TEST_F(ScreenFlow, GameOverRecordsExactlyOnceWhicheverWayItIsLeft) {
-    for (int way = 0; way < 3; ++way) {
-        SCOPED_TRACE(way == 0 ? "OK" : way == 1 ? "a key" : "OK and a key together");
+    constexpr int guardFrames = ArcadeGame::gameOverGuardMs / 25;
+    enum Way { Ok, Key, OkAndKey, HeldKey };
+    for (const Way way : {Ok, Key, OkAndKey, HeldKey}) {
+        SCOPED_TRACE(way == Ok ? "OK" : way == Key ? "a key" : way == OkAndKey ? "OK and a key" : "a held key");
         emptyDataRoot();
         HeadlessBackend& backend = useScreen(240, 320);
         TestArcade game;
         game.finalScore = 30;
         game.finalLevel = 4;
-        game.closeAfter = 20;
-        bool overShown = false;
+        game.closeAfter = 3 * guardFrames + 20;
+        std::vector<bool> overAt;  // after the early key, after the late one
+        std::string savedBeforeExit;
+        const auto pressSeven = [] {
+            headlessBackend()->pushMessage({WM_KEYDOWN, '7', 1});
+            headlessBackend()->pushMessage({WM_KEYUP, '7', 1});
+        };
         game.plan = {{2, [] { TestArcade::key('1'); }},
-                     {3, [] { TestArcade::key(keyG); }},
+                     {3,
+                      [&] {
+                          if (way == HeldKey) backend.pushMessage({WM_KEYDOWN, '7', 1});
+                          TestArcade::key(keyG);
+                      }},
                      {4,
                       [&] {
-                          overShown = game.gameOver && game.isPlaying();
-                          if (way != 1) TestArcade::tap(game.okButton);
-                          if (way != 0) TestArcade::key('7');
+                          if (way == Ok || way == OkAndKey) TestArcade::tap(game.okButton);
+                          if (way == Key || way == OkAndKey) pressSeven();
                       }},
-                     {8, [&] {
-                          // A second game ends; its screen must wait for the player.
-                          game.finalScore = 20;
+                     {6, [&] { overAt.push_back(game.gameOver); }},
+                     {guardFrames + 6,
+                      [&] {
+                          // Held since play: its repeats do nothing; let go and pressed again, it counts.
+                          if (way != HeldKey) return;
+                          backend.pushMessage({WM_KEYDOWN, '7', 1});
+                          backend.pushMessage({WM_KEYUP, '7', 1});
+                      }},
+                     {guardFrames + 7, [&] { overAt.push_back(game.gameOver); }},
+                     {guardFrames + 8, pressSeven},
+                     {guardFrames + 10,
+                      [&] {
+                          savedBeforeExit = invertedBytes(bytesOf(scoresFile));
+                          game.finalScore = 20;  // a second game ends; its screen waits for the player
                           TestArcade::key(keyG);
-                      }}};
+                      }},
+                     {guardFrames + 12, pressSeven}};
         run(game);
-        EXPECT_TRUE(overShown);
-        EXPECT_EQ(game.gameFrames, 5) << "the game's own screen is not drawn under the game-over screen";
+        const bool early = way == Ok || way == OkAndKey;
+        EXPECT_EQ(overAt, (std::vector<bool>{!early, !early}));
+        EXPECT_NE(savedBeforeExit.find("\n30\n4\n"), std::string::npos) << "saved as it entered the table";
         EXPECT_EQ(game.optionsShown, 2);
         EXPECT_TRUE(game.gameOver) << "the second game-over screen is still up";
         EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{30, 0, 0, 0, 0}));
         EXPECT_EQ(game.highScores[0].entryLevel, 4);
         EXPECT_EQ(game.highScores[0].difficultyName, u"Normal");
         EXPECT_EQ(game.highScores[0].modeText, u"Subtract (6)");
-        EXPECT_EQ(std::count(game.keysPassed.begin(), game.keysPassed.end(), '7'), 0);
+        EXPECT_EQ(std::count(game.keysPassed.begin(), game.keysPassed.end(), '7'), way == Key ? 0 : 1)
+            << "the game sees only keys that did not meet the game-over screen";
         int gameOverSounds = 0;
         for (const SoundEvent& sound : backend.sounds()) gameOverSounds += sound.id == 113;
         EXPECT_EQ(gameOverSounds, 2);

@@ -63,7 +63,7 @@ TEST_F(OptionsTest, OptionsOutliveTheProgramAndDamagedOnesAreIgnored) {
     DataFile file;
     WString name = u"Vortellanox";
     int32_t version = 100;
-    ASSERT_TRUE(file.openWithHeader(u"settings.dat", name, version, 0));
+    ASSERT_TRUE(file.openWithHeader(u"settings.dat", name, version, FileMode::Write));
     file.beginSection();
     for (uint8_t flag : {1, 5, 1, 0}) file.exchangeBool(flag);
     int32_t difficulty = 7;

@@ -43,8 +43,8 @@ TEST_F(DataFileTest, EachRecordKindHasItsExactBytesAndReadsBack) {
     data.exchangeString(unreadText);
     EXPECT_EQ(std::make_tuple(number, one, zero), std::make_tuple(-7, 1, 0));
     EXPECT_EQ(std::vector<WString>(std::begin(texts), std::end(texts)),
-              (std::vector<WString>{u"abc", u"", u"Ax", u"a", u"a\n"}));
-    EXPECT_EQ(tail, 0) << "the rest of the broken text reads as a record of its own";
+              (std::vector<WString>{u"abc", u"", u"Ax", u"a", u"a"}));
+    EXPECT_EQ(tail, -1) << "the rest of the broken text is read as a record of its own, and is no number";
     EXPECT_EQ(two, 0) << "only exactly 1 is true";
     EXPECT_EQ(std::make_tuple(missing, unread, unreadText), std::make_tuple(42, 1, u"default"));
 }
@@ -76,10 +76,10 @@ TEST_F(DataFileTest, HeaderRoundTripAndTheInvertedForm) {
     DataFile data;
     WString name = u"Vortellanox";
     int32_t version = 100;
-    ASSERT_TRUE(data.openWithHeader(settingsPath, name, version, 0));
+    ASSERT_TRUE(data.openWithHeader(settingsPath, name, version, FileMode::Write));
     EXPECT_EQ(data.close(), 0);
     EXPECT_EQ(bytesOf("settings.dat"), "11\nVortellanox\n100\n1\n");
-    ASSERT_TRUE(data.openWithHeader(u"inverted.dat", name, version, 0, DiskForm::Inverted));
+    ASSERT_TRUE(data.openWithHeader(u"inverted.dat", name, version, FileMode::Write, DiskForm::Inverted));
     EXPECT_EQ(data.close(), 0);
     EXPECT_EQ(bytesOf("inverted.dat"), invertedBytes("11\nVortellanox\n100\n1\n"));
 
@@ -87,16 +87,13 @@ TEST_F(DataFileTest, HeaderRoundTripAndTheInvertedForm) {
          {std::pair(settingsPath, DiskForm::Plain), std::pair(WString(u"inverted.dat"), DiskForm::Inverted)}) {
         WString readName;
         int32_t readVersion = 0;
-        ASSERT_TRUE(data.openWithHeader(path, readName, readVersion, 1, form));
+        ASSERT_TRUE(data.openWithHeader(path, readName, readVersion, FileMode::Read, form));
         data.close();
         EXPECT_EQ(readName, u"Vortellanox");
         EXPECT_EQ(readVersion, 100);
     }
-    EXPECT_FALSE(data.openWithHeader(u"other.dat", name, version, 2));
-    EXPECT_FALSE(data.openWithHeader(u"other.dat", name, version, -1));
-    EXPECT_FALSE(std::filesystem::exists(host("other.dat")));
     WString untouched = u"untouched";
-    EXPECT_FALSE(data.openWithHeader(u"missing.dat", untouched, version, 1));
+    EXPECT_FALSE(data.openWithHeader(u"missing.dat", untouched, version, FileMode::Read));
     EXPECT_EQ(untouched, u"untouched");
 }
 
@@ -108,13 +105,13 @@ TEST_F(DataFileTest, InvertingTwiceGivesTheBytesBackAndFileLength) {
     DataFile data;
     for (const std::string& expected : {invertedBytes(bytes), bytes}) {
         ASSERT_TRUE(data.openAndInvert(u"big.dat"));
-        EXPECT_EQ(data.fileLength(), bytes.size());
+        EXPECT_EQ(data.fileLength(), static_cast<int64_t>(bytes.size()));
         EXPECT_EQ(data.close(), 0);
         EXPECT_EQ(bytesOf("big.dat"), expected);
     }
-    EXPECT_EQ(data.fileLength(), 0xFFFFFFFFu) << "nothing is open";
+    EXPECT_EQ(data.fileLength(), -1) << "nothing is open";
     ASSERT_TRUE(data.openAndInvert(u"empty.dat"));
-    EXPECT_EQ(data.fileLength(), 0u);
+    EXPECT_EQ(data.fileLength(), 0);
     EXPECT_EQ(data.close(), 0);
     EXPECT_EQ(bytesOf("empty.dat"), "");
     EXPECT_FALSE(data.openAndInvert(u"missing.dat"));
@@ -133,19 +130,22 @@ TEST_F(DataFileTest, HostileRecordsReadAsTheFormatSays) {
         {"-5\n3\n", u"", 3},
         {"100001\n3\n", u"", 3},
         {"100000\n" + longest + "\n3\n", WString(longest.begin(), longest.end()), 3},
-        {"10\nabc\n7\n", u"abc\n", 7},  // a content line shorter than its count
-        {"3\nabcdef\n7\n", u"abc", 0},  // a longer one leaves its rest for the next record
+        {"10\nabc\n7\n", u"abc", 7},     // a content line shorter than its count
+        {"4\nabc\n7\n", u"abc", 7},      // a count that covers the line feed: it is still no part of the text
+        {"3\nabcdef\n7\n", u"abc", -1},  // a longer one leaves its rest ("f") for the next record
         {std::string("3\na\0c\n7\n", 8), u"a", 7},
         {"3\nxyz", u"xyz", -1},  // no final line feed
         {"3\n", u"unchanged", -1},
         {std::string("\0"
                      "8\n",
                      3),
-         u"", -1},  // a zero byte before the digits: no number
+         u"unchanged", -1},  // a zero byte before the digits: no number, so the text keeps its value
+        {"x\n7\n", u"unchanged", 7},
         {"0\n99999999999999999999\n", u"", INT32_MAX},
         {"0\n-99999999999\n", u"", INT32_MIN},
         {"0\n  +12abc\n", u"", 12},
-        {"0\n" + std::string(120, ' ') + "5\n", u"", 0},  // a line longer than the integer buffer
+        {"0\n" + std::string(120, ' ') + "5\n", u"", -1},  // a line longer than the integer buffer
+        {"0\n-\n", u"", -1},
     };
     for (const auto& c : cases) {
         putBytes("settings.dat", c.bytes);

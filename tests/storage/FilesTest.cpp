@@ -27,9 +27,7 @@ TEST_F(FilesTest, PathsResolveBelowTheDataRoot) {
         EXPECT_EQ(resolvePath(c.path), c.resolved);
         EXPECT_EQ(platform::hostPath(resolvePath(c.path)), top + c.host);
     }
-    std::FILE* file = openFile(u"\\ab", u"wb");
-    ASSERT_NE(file, nullptr);
-    EXPECT_EQ(closeFile(file), 0);
+    EXPECT_EQ(replaceFile(u"\\ab", platform::ReplacementStart::Empty).commit(), 0);
     EXPECT_TRUE(std::filesystem::is_regular_file(host("ab")));
 }
 
@@ -40,7 +38,7 @@ TEST_F(FilesTest, NoPathLeavesTheRoot) {
     for (const WString& path : {u"\\..\\" + name, u"..\\" + name, u"\\a\\..\\..\\" + name, u"x/../../" + name,
                                 u"C:\\..\\" + name, WString(u"\\a\0b.dat", 8)}) {
         EXPECT_EQ(platform::hostPath(resolvePath(path)), "");
-        EXPECT_EQ(openFile(path, u"wb"), nullptr);
+        EXPECT_FALSE(replaceFile(path, platform::ReplacementStart::Empty));
         EXPECT_FALSE(createFolder(path));
     }
     EXPECT_FALSE(std::filesystem::exists(root.parent_path() / escapee));
@@ -51,9 +49,9 @@ TEST_F(FilesTest, NoPathLeavesTheRoot) {
     std::ofstream(elsewhere / "secret.dat") << "1\n";
     std::filesystem::create_directory_symlink(elsewhere, host("linked"));
     std::filesystem::create_symlink(elsewhere / "secret.dat", host("secret.dat"));
-    EXPECT_EQ(openFile(u"\\linked\\new.dat", u"wb"), nullptr);
-    EXPECT_EQ(openFile(u"secret.dat", u"rb"), nullptr);
-    EXPECT_EQ(openFile(u"secret.dat", u"rb+"), nullptr);
+    EXPECT_FALSE(replaceFile(u"\\linked\\new.dat", platform::ReplacementStart::Empty));
+    EXPECT_EQ(openFile(u"secret.dat"), nullptr);
+    EXPECT_FALSE(replaceFile(u"secret.dat", platform::ReplacementStart::CopyOfTarget));
     EXPECT_FALSE(createFolder(u"\\linked\\sub"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(elsewhere), {}), 1);
     std::filesystem::remove_all(elsewhere);
@@ -75,12 +73,26 @@ TEST_F(FilesTest, FoldersAreMadeParentFirstForTheUserAlone) {
     const std::filesystem::path nested = root / "deeper" / "vortellanox";
     platform::setDataRoot(nested.string());
     EXPECT_EQ(platform::dataRoot(), nested.string());
-    EXPECT_EQ(openFile(u"settings.dat", u"rb"), nullptr);
+    EXPECT_EQ(openFile(u"settings.dat"), nullptr);
     EXPECT_FALSE(std::filesystem::exists(root / "deeper"));
-    EXPECT_EQ(closeFile(openFile(u"settings.dat", u"wb")), 0);
+    EXPECT_EQ(replaceFile(u"settings.dat", platform::ReplacementStart::Empty).commit(), 0);
     EXPECT_TRUE(std::filesystem::is_regular_file(nested / "settings.dat"));
     ASSERT_EQ(stat(nested.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
+}
+
+// A root the system cannot hold is refused at start; a mistyped deep path never becomes a tower of folders.
+TEST_F(FilesTest, AnUnusableDataRootIsNamedAndNoTowerOfFoldersIsMade) {
+    EXPECT_EQ(platform::dataRootProblem(root.string()), "");
+    EXPECT_NE(platform::dataRootProblem(root.string() + "/" + std::string(300, 'a')), "");
+    EXPECT_NE(platform::dataRootProblem(std::string(5000, 'a')), "");
+    putBytes("file", "x");
+    EXPECT_NE(platform::dataRootProblem(host("file").string()), "");
+    std::string deep = root.string();
+    for (int level = 0; level < 40; ++level) deep += "/d";
+    platform::setDataRoot(deep);
+    EXPECT_FALSE(createFolder(u"\\My Documents"));
+    EXPECT_FALSE(std::filesystem::exists(host("d")));
 }
 
 TEST(DataRoot, DefaultsToTheUsersDataFolder) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,7 +12,8 @@ namespace {
 
 const char* const usage =
     "usage: vortellanox [--screen WxH] [--task-bar N] [--fullscreen] [--data-dir DIR]\n"
-    "                   [--headless --script FILE [--minute M]] [--help] [--version]\n";
+    "                   [--headless --script FILE [--minute M]] [--help] [--version]\n"
+    "  --task-bar N   0 up to one less than the screen's shorter side (the device turns)\n";
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "vortellanox: %s\n%s", message.c_str(), usage);
@@ -47,7 +49,7 @@ int parseCommandLine(int argc, char** argv, LaunchOptions& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-        if (arg == "--help") {
+        if (arg == "--help" || arg == "-h") {
             std::printf("%s", usage);
             return 0;
         }
@@ -82,7 +84,11 @@ int parseCommandLine(int argc, char** argv, LaunchOptions& options) {
             return fail("unknown option " + arg);
         }
     }
-    if (options.taskBarHeight >= options.screenHeight) return fail("--task-bar must be less than the screen height");
+    // The device turns, so the task bar must leave room in either orientation.
+    const int shorterSide = std::min(options.screenWidth, options.screenHeight);
+    if (options.taskBarHeight >= shorterSide)
+        return fail("--task-bar must be less than the screen's shorter side (at most " +
+                    std::to_string(shorterSide - 1) + " here)");
     if (options.headless && options.scriptPath.empty()) return fail("--headless needs --script FILE");
     if (!options.headless && (!options.scriptPath.empty() || options.minute >= 0))
         return fail("--script and --minute go with --headless");

@@ -13,6 +13,7 @@ struct LaunchOptions {
     std::string scriptPath;
     int minute = -1;  // -1: the real UTC minute
     std::string dataDir;
+    bool claimDataRoot = false;  // the headless runner holds the data root as a window copy does
 };
 
 // Parses argv into options. Returns -1 to go on, or the status to exit with (usage printed).

@@ -10,6 +10,7 @@ namespace {
 std::unique_ptr<Backend> backend;
 WindowProcedure procedure = nullptr;
 ProblemQuery problemQuery = nullptr;
+bool failed = false;
 }  // namespace
 
 Backend& activeBackend() {
@@ -20,7 +21,10 @@ Backend& activeBackend() {
     }
     return *backend;
 }
-void setActiveBackend(std::unique_ptr<Backend> chosen) { backend = std::move(chosen); }
+void setActiveBackend(std::unique_ptr<Backend> chosen) {
+    backend = std::move(chosen);
+    failed = false;  // a new run has failed at nothing yet
+}
 
 WindowProcedure registeredProcedure() { return procedure; }
 void registerProcedure(WindowProcedure windowProcedure) { procedure = windowProcedure; }
@@ -28,7 +32,10 @@ void registerProcedure(WindowProcedure windowProcedure) { procedure = windowProc
 WindowResult createWindow(const std::u16string& className, const std::u16string& title, int iconId,
                           WindowProcedure windowProcedure) {
     registerProcedure(windowProcedure);
-    return activeBackend().createWindow(className, title, iconId, windowProcedure);
+    const WindowResult result = activeBackend().createWindow(className, title, iconId, windowProcedure);
+    // A program that could not open its window has failed to start.
+    if (result == WindowResult::ClassRegistrationFailed || result == WindowResult::CreationFailed) noteFailure();
+    return result;
 }
 bool peekMessage(Message& message) { return activeBackend().peekMessage(message); }
 bool getMessage(Message& message) { return activeBackend().getMessage(message); }
@@ -56,9 +63,18 @@ bool openUrl(const std::u16string& address) { return activeBackend().openUrl(add
 void playSound(int resourceId, uint32_t flags) { activeBackend().playSound(resourceId, flags); }
 
 int shutdown() {
-    const int status = backend ? backend->finish() : 0;
+    int status = backend ? backend->finish() : 0;
     backend.reset();
+    if (failed && status == 0) status = 1;
+    failed = false;
     return status;
+}
+
+void noteFailure() { failed = true; }
+
+void reportFailure(const std::u16string& text) {
+    std::fprintf(stderr, "vortellanox: %s\n", toUtf8(text).c_str());
+    noteFailure();
 }
 
 void setProblemQuery(ProblemQuery query) { problemQuery = query; }

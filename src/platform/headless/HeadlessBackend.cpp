@@ -12,9 +12,20 @@ HeadlessBackend::HeadlessBackend(const LaunchOptions& options)
       screenH(options.screenHeight),
       taskBar(options.taskBarHeight),
       windowH(options.screenHeight - options.taskBarHeight),
-      fixedMinute(options.minute) {}
+      fixedMinute(options.minute),
+      claimDataRoot(options.claimDataRoot) {}
 
 WindowResult HeadlessBackend::createWindow(const std::u16string&, const std::u16string&, int, WindowProcedure) {
+    // The runner keeps the same files as a window copy, so only one of them may run on a data root.
+    if (claimDataRoot) {
+        bool anotherRuns = false;
+        instance = SingleInstance::claim(dataRoot(), anotherRuns);
+        if (anotherRuns) {
+            std::fprintf(stderr, "vortellanox: another copy runs on %s\n", dataRoot().c_str());
+            status = 1;
+            return WindowResult::AnotherInstanceRaised;
+        }
+    }
     created = true;
     return WindowResult::Created;
 }

@@ -9,6 +9,7 @@
 
 #include "platform/common/Backend.h"
 #include "platform/common/LaunchOptions.h"
+#include "platform/sdl/SingleInstance.h"
 
 namespace platform {
 
@@ -38,7 +39,12 @@ struct ScriptCommand {
     std::string text;  // digits for Type, file for Shot
 };
 
-// Parses a script; on failure sets error to "line N: ..." and returns false.
+// The longest script line, and the longest wait, the runner accepts.
+inline constexpr size_t longestScriptLine = 4096;
+inline constexpr int longestWaitMs = 3600000;
+
+// Parses a script; on failure sets error to "line N: ..." and returns false. Waits after the last
+// command are lived through: the run's implicit close comes at their end.
 bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, std::string& error);
 
 struct SoundEvent {
@@ -104,6 +110,8 @@ private:
     int taskBar;
     int windowH;
     int fixedMinute;
+    bool claimDataRoot;
+    std::unique_ptr<SingleInstance> instance;
     bool numLock = true;
     bool echo = false;
     bool created = false;

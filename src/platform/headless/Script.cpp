@@ -1,6 +1,7 @@
 // The headless runner's script: one command a line, '#' starts a comment, times in virtual ms.
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <sstream>
 
 #include "platform/common/PadButtons.h"
@@ -45,6 +46,24 @@ size_t commentStart(const std::string& line) {
         at = end;
     }
     return std::string::npos;
+}
+
+// At most a short excerpt of a line, with anything unprintable escaped, for a message.
+std::string excerpt(const std::string& text) {
+    constexpr size_t shown = 40;
+    std::string out;
+    for (size_t i = 0; i < text.size() && i < shown; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            out += static_cast<char>(c);
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            out += escaped;
+        }
+    }
+    if (text.size() > shown) out += "...";
+    return out;
 }
 
 const std::pair<const char*, ScriptCommand::Kind> pointerCommands[] = {
@@ -107,7 +126,7 @@ bool parseCommand(const std::string& verb, std::istringstream& in, ScriptCommand
         if (!atEnd(in)) return reason = verb + " takes no arguments", false;
         return true;
     }
-    reason = "unknown command '" + verb + "'";
+    reason = "unknown command '" + excerpt(verb) + "'";
     return false;
 }
 
@@ -120,6 +139,10 @@ bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, 
     int number = 0;
     while (std::getline(lines, line)) {
         ++number;
+        if (line.size() > longestScriptLine) {
+            error = "line " + std::to_string(number) + ": longer than " + std::to_string(longestScriptLine) + " bytes";
+            return false;
+        }
         if (const size_t comment = commentStart(line); comment != std::string::npos) line.erase(comment);
         std::istringstream in(line);
         std::string verb;
@@ -127,11 +150,16 @@ bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, 
         std::string reason;
         if (verb == "wait") {
             int ms = 0;
-            if (!readInt(in, 0, 86400000, ms) || !atEnd(in)) {
-                error = "line " + std::to_string(number) + ": wait wants milliseconds";
+            if (!readInt(in, 0, longestWaitMs, ms) || !atEnd(in)) {
+                error = "line " + std::to_string(number) + ": wait wants milliseconds up to " +
+                        std::to_string(longestWaitMs) + " (an hour)";
                 return false;
             }
             clock += static_cast<uint32_t>(ms);
+            if (clock > longestWaitMs) {
+                error = "line " + std::to_string(number) + ": the script's waits add up to more than an hour";
+                return false;
+            }
             continue;
         }
         ScriptCommand command;
@@ -142,6 +170,14 @@ bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, 
             return false;
         }
         commands.push_back(command);
+    }
+    // Waits at the end: the close that would follow the last command comes after them instead.
+    if (!commands.empty() ? clock > commands.back().at : clock > 0) {
+        ScriptCommand close;
+        close.kind = ScriptCommand::Close;
+        close.at = clock;
+        close.line = number;
+        commands.push_back(close);
     }
     return true;
 }

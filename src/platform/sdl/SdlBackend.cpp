@@ -1,5 +1,6 @@
 #include "platform/sdl/SdlBackend.h"
 
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,6 +18,24 @@ extern char** environ;
 namespace platform {
 
 namespace {
+
+// Set by a hang-up, an interrupt or a termination request; the event pump turns it into a close,
+// so the game saves and ends as when its window is closed.
+volatile sig_atomic_t endRequested = 0;
+
+void requestEnd(int) { endRequested = 1; }
+
+void catchEndSignals() {
+    struct sigaction action {};
+    action.sa_handler = requestEnd;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGHUP, SIGINT, SIGTERM}) sigaction(signal, &action, nullptr);
+}
+
+// The drivers that draw nowhere: a game on them runs unseen until it is killed.
+bool drawsNowhere(const char* driver) {
+    return driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
+}
 
 // Digits by physical position, so that every keyboard layout types them.
 uint32_t topRowDigit(SDL_Scancode code) {
@@ -76,6 +95,8 @@ uint32_t namedKey(SDL_Keycode key) {
     }
 }
 
+constexpr int signalCheckMs = 200;
+
 // Largest whole scale at which the client area fits the display's usable area.
 int fittingScale(int width, int height) {
     SDL_Rect usable{0, 0, width, height};
@@ -109,6 +130,8 @@ WindowResult SdlBackend::createWindow(const std::u16string&, const std::u16strin
     if (anotherRuns) return WindowResult::AnotherInstanceRaised;
 
     if (!startVideo()) return WindowResult::ClassRegistrationFailed;
+    if (drawsNowhere(SDL_GetCurrentVideoDriver())) return WindowResult::CreationFailed;
+    catchEndSignals();
     raiseEventType = SDL_RegisterEvents(1);
     if (instance && raiseEventType != static_cast<uint32_t>(-1)) instance->listen(raiseEventType);
     gamepads.start(dataRoot() + "/gamecontrollerdb.txt");
@@ -203,6 +226,10 @@ void SdlBackend::noteFirstFrame() {
 }
 
 void SdlBackend::pumpEvents() {
+    if (endRequested) {
+        endRequested = 0;
+        queue.push_back({WM_CLOSE, 0, 0});
+    }
     SDL_Event event;
     while (SDL_PollEvent(&event)) translate(event);
     audio.idle();
@@ -224,8 +251,9 @@ bool SdlBackend::getMessage(Message& message) {
     while (!peekMessage(message)) {
         SDL_Event event;
         audio.idle();
-        // Asleep until the window system has something for us: an inactive game uses no CPU.
-        if (SDL_WaitEvent(&event)) translate(event);
+        // Asleep until the window system has something for us, waking now and then only to see
+        // whether a signal asked the game to end.
+        if (SDL_WaitEventTimeout(&event, signalCheckMs)) translate(event);
     }
     return message.message != WM_QUIT;
 }
@@ -236,7 +264,7 @@ void SdlBackend::translate(const SDL_Event& event) {
     switch (event.type) {
         case SDL_QUIT:
             queue.push_back({WM_CLOSE, 0, 0});
-            break;  // window close, SIGINT, SIGTERM
+            break;  // the last window closed
         case SDL_WINDOWEVENT:
             translateWindowEvent(event.window);
             break;

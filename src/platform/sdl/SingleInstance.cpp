@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -11,18 +12,15 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/Platform.h"
+
 namespace platform {
 
 namespace {
 
-bool makeFolders(const std::string& path) {
-    for (size_t at = 1; at <= path.size(); ++at) {
-        if (at != path.size() && path[at] != '/') continue;
-        const std::string prefix = path.substr(0, at);
-        if (mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    }
-    return true;
-}
+// How long the listener waits for a knocking copy to say something, and a knocking copy for the
+// running one to take its call: neither may ever wait for good.
+constexpr int requestWaitMs = 500;
 
 bool socketAddress(const std::string& path, sockaddr_un& address) {
     std::memset(&address, 0, sizeof address);
@@ -35,11 +33,16 @@ bool socketAddress(const std::string& path, sockaddr_un& address) {
 void askToRaise(const std::string& path) {
     sockaddr_un address;
     if (!socketAddress(path, address)) return;
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // Non-blocking: a listener whose backlog is full (or that hangs) makes the connect fail at once
+    // instead of hanging this start.
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return;
     if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
         const char request[] = "raise\n";
-        [[maybe_unused]] const ssize_t sent = write(fd, request, sizeof request - 1);
+        pollfd ready{fd, POLLOUT, 0};
+        if (poll(&ready, 1, requestWaitMs) == 1) {
+            [[maybe_unused]] const ssize_t sent = send(fd, request, sizeof request - 1, MSG_NOSIGNAL);
+        }
     }
     close(fd);
 }
@@ -50,10 +53,16 @@ SingleInstance::SingleInstance(int lock, std::string path) : lockFd(lock), socke
 
 std::unique_ptr<SingleInstance> SingleInstance::claim(const std::string& root, bool& anotherRuns) {
     anotherRuns = false;
-    if (!makeFolders(root)) return nullptr;
+    if (!createDeviceFolder(programFolder())) return nullptr;
+    // Never through a link: the lock file is always the data root's own.
     const std::string lockPath = root + "/.instance.lock";
-    const int fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) return nullptr;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        return nullptr;
+    }
     const std::string socketPath = root + "/.instance.sock";
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         close(fd);
@@ -90,9 +99,14 @@ void SingleInstance::acceptLoop(uint32_t eventType) {
             if (errno == EINTR) continue;
             return;
         }
+        // A client that connects and says nothing is given up on after a moment.
         char request[16];
-        [[maybe_unused]] const ssize_t got = read(client, request, sizeof request);
+        pollfd said{client, POLLIN, 0};
+        if (poll(&said, 1, requestWaitMs) == 1) {
+            [[maybe_unused]] const ssize_t got = recv(client, request, sizeof request, MSG_DONTWAIT);
+        }
         close(client);
+        if (stopping) return;
         SDL_Event event{};
         event.type = eventType;
         SDL_PushEvent(&event);

@@ -16,7 +16,8 @@ public:
     static std::unique_ptr<SingleInstance> claim(const std::string& root, bool& anotherRuns);
     ~SingleInstance();
 
-    // Starts answering raise requests by pushing an SDL user event of this type.
+    // Starts answering raise requests by pushing an SDL user event of this type. The listener is
+    // closed, and its thread ended, when the claim is released.
     void listen(uint32_t eventType);
 
 private:
