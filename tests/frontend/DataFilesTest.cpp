@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <random>
 
 #include "FrontEndFixture.h"
 
@@ -239,4 +240,138 @@ TEST_F(DataFiles, NoFontShowsAMessageAndLeavesTheFilesAlone) {
     EXPECT_EQ(backend.messageBoxes(), std::vector<std::u16string>{u"ERROR: No usable font was found."});
     EXPECT_EQ(bytesOf(settingsFile), settings);
     EXPECT_EQ(bytesOf(scoresFile), scores);
+}
+
+namespace {
+
+// A session of the real program: three games played to their end and left, options changed between.
+const char* const sessionScript = R"(
+key 49
+wait 100
+key 49
+wait 100
+answer
+wait 300
+answer
+wait 40000
+key 48
+wait 100
+key 53
+wait 100
+key 48
+wait 100
+key 49
+wait 100
+key 49
+wait 100
+answer
+wait 40000
+key 48
+wait 100
+key 50
+key 49
+key 48
+key 49
+wait 100
+key 49
+wait 100
+answer
+wait 40000
+key 48
+wait 100
+)";
+
+}  // namespace
+
+class KilledSessions : public DataFiles {
+protected:
+    // Starts the program's runner on this test's root; with a file size limit when fileLimit is set.
+    pid_t startSession(rlim_t fileLimit = 0) {
+        const std::string script = (root / "session.txt").string();
+        if (!std::filesystem::exists(script)) std::ofstream(script) << sessionScript;
+        const std::string dataDir = (root / "data").string();
+        const pid_t child = fork();
+        if (child == 0) {
+            std::freopen("/dev/null", "w", stdout);
+            std::freopen("/dev/null", "w", stderr);
+            if (fileLimit) {
+                signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{fileLimit, fileLimit};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            execl(VX_EXECUTABLE, "vortellanox", "--headless", "--screen", "176x220", "--minute", "7", "--script",
+                  script.c_str(), "--data-dir", dataDir.c_str(), nullptr);
+            _exit(127);
+        }
+        return child;
+    }
+    static int statusOf(pid_t child) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // The table as highscores.dat holds it, read directly.
+    std::vector<int32_t> scoresInTheFile() {
+        std::vector<int32_t> scores(HighScoreRows, 0);
+        DataFile file;
+        WString name, text;
+        int32_t version = 0, level = 0;
+        if (!file.openWithHeader(u"\\My Documents\\Brinmoor Arcade\\Vortellanox\\highscores.dat", name, version,
+                                 FileMode::Read, DiskForm::Inverted))
+            return scores;
+        for (int32_t& score : scores) {
+            for (int field = 0; field < 3; ++field) file.exchangeString(text);
+            file.exchangeInt(score);
+            file.exchangeInt(level);
+        }
+        return scores;
+    }
+    // The table as the next start loads it; that start saves again at its end.
+    std::vector<int32_t> scoresAtTheNextStart() {
+        useScreen(240, 320);
+        platform::setDataRoot((root / "data").string());
+        TestArcade game;
+        game.closeAfter = 2;
+        run(game);
+        return scoresOf(game);
+    }
+};
+
+// Killed at random moments across sessions on one data root: after every kill both files read back
+// whole and in step (the next start clears nothing), and no result that reached the table is lost.
+TEST_F(KilledSessions, KillsAtAnyMomentLoseNoResult) {
+    std::mt19937 chance(20261207);
+    std::vector<int32_t> best(HighScoreRows, 0);
+    for (int kill = 0; kill < 7; ++kill) {
+        SCOPED_TRACE("kill " + std::to_string(kill));
+        const pid_t child = startSession();
+        usleep(std::uniform_int_distribution<useconds_t>(0, 1000000)(chance));
+        ::kill(child, SIGKILL);
+        statusOf(child);
+        platform::setDataRoot((root / "data").string());
+        const std::vector<int32_t> inFile = scoresInTheFile();
+        const std::vector<int32_t> loaded = scoresAtTheNextStart();
+        ASSERT_EQ(loaded, inFile) << "the next start cleared the table";
+        for (int32_t row = 0; row < HighScoreRows; ++row) EXPECT_GE(loaded[row], best[row]) << "row " << row;
+        best = loaded;
+    }
+    // Left to its end, a session adds its three results.
+    ASSERT_EQ(statusOf(startSession()), 0);
+    const std::vector<int32_t> after = scoresAtTheNextStart();
+    EXPECT_EQ(std::count_if(after.begin(), after.end(), [](int32_t s) { return s > 0; }),
+              std::min<std::ptrdiff_t>(HighScoreRows,
+                                       std::count_if(best.begin(), best.end(), [](int32_t s) { return s > 0; }) + 3));
+}
+
+// A full disk: the high-score file cannot be written, so it and the length recorded for it stay as they
+// were (settings.dat, smaller, may still take the new options), and the exit status says so.
+TEST_F(KilledSessions, AFullDiskKeepsTheLastGoodPairAndEndsWithAFailure) {
+    ASSERT_EQ(statusOf(startSession()), 0);
+    const std::vector<int32_t> before = scoresAtTheNextStart();
+    ASSERT_GT(before[0], 0);
+    const std::string scores = bytesOf("data/" + scoresFile);
+    EXPECT_NE(statusOf(startSession(scores.size() - 1)), 0);
+    EXPECT_EQ(bytesOf("data/" + scoresFile), scores);
+    EXPECT_TRUE(bytesOf("data/" + settingsFile).ends_with("\n" + std::to_string(scores.size()) + "\n"));
+    EXPECT_EQ(scoresAtTheNextStart(), before);
 }

@@ -222,3 +222,33 @@ TEST_F(ScreenFlow, GameOverRecordsExactlyOnceWhicheverWayItIsLeft) {
         EXPECT_EQ(gameOverSounds, 2);
     }
 }
+
+// Turning the device with the tallest task bar the command line allows leaves the turned screen one
+// row; with a taller one (which the command line refuses) the frame keeps its buffer, never loses it.
+TEST_F(ScreenFlow, TurningWithTheTallestTaskBars) {
+    for (const int taskBar : {239, 240}) {
+        SCOPED_TRACE("task bar " + std::to_string(taskBar));
+        LaunchOptions options;
+        options.screenWidth = 240;
+        options.screenHeight = 320;
+        options.taskBarHeight = taskBar;
+        resetHeadlessBackend(options);
+        TestArcade game;
+        game.closeAfter = 8;
+        std::vector<std::pair<int32_t, int32_t>> sizes;
+        const auto look = [&] {
+            EXPECT_TRUE(game.frameBuffer);
+            sizes.emplace_back(game.width, game.height);
+        };
+        game.plan[2] = [] { headlessBackend()->rotate(); };
+        game.plan[4] = [&] {
+            look();
+            headlessBackend()->rotate();
+        };
+        game.plan[6] = look;
+        run(game);
+        using Sizes = std::vector<std::pair<int32_t, int32_t>>;
+        const Sizes expected = taskBar == 239 ? Sizes{{320, 1}, {240, 81}} : Sizes{{240, 80}, {240, 80}};
+        EXPECT_EQ(sizes, expected);
+    }
+}

@@ -60,6 +60,9 @@ TEST(CommandLine, ReadsEveryOption) {
     const Parsed help = parse({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.starts_with("usage: vortellanox")) << help.out;
+    EXPECT_EQ(parse({"-h"}).out, help.out);
+    // The tallest task bar that still leaves a row when the device turns.
+    EXPECT_EQ(parse({"--screen", "240x320", "--task-bar", "239"}).status, -1);
     EXPECT_EQ(parse({"--version"}).status, 0);
 }
 
@@ -79,7 +82,8 @@ TEST(CommandLine, RejectsUnknownOptionsAndBadValues) {
         {"--screen"},
         {"--task-bar", "-3"},
         {"--task-bar", "2a"},
-        {"--screen", "240x320", "--task-bar", "320"},
+        {"--screen", "240x320", "--task-bar", "240"},  // nothing left of the turned screen
+        {"--task-bar", "480"},
         {"--minute", "60"},
         {"--headless", "--minute", "5"},
         {"--script", "play.txt"},
@@ -107,16 +111,16 @@ TEST(Scripts, ErrorsNameTheirLine) {
         {"wait -5\n", "line 1: "},
         {"# c\nwait 1.5\n", "line 2: "},
         {"key 0\n", "line 1: "},
-        {"key 255\n", "line 1: "},
         {"key\n", "line 1: "},
         {"tap 1\n", "line 1: "},
-        {"tap 1 2 3\n", "line 1: "},
         {"tap 1 40000\n", "line 1: "},
         {"type 12a\n", "line 1: "},
         {"type\n", "line 1: "},
         {"rotate now\n", "line 1: "},
         {"shot\n", "line 1: "},
-        {"shot a.png b.png\n", "line 1: "},
+        {"wait 3600001\n", "line 1: "},  // over an hour
+        {"wait 3600000\nkey 49\nwait 1\n", "line 3: "},
+        {std::string(5000, 'k') + "\n", "line 1: "},
         {"close 1\n", "line 1: "},
         {"pad guide\n", "line 1: "},
         {"pad-up\n", "line 1: "},
@@ -129,4 +133,11 @@ TEST(Scripts, ErrorsNameTheirLine) {
         EXPECT_TRUE(error.starts_with(prefix)) << error;
         EXPECT_GT(error.size(), prefix.size());
     }
+    // A bad line is shown as a short excerpt, with what a terminal would act on escaped.
+    std::vector<ScriptCommand> commands;
+    std::string error;
+    EXPECT_FALSE(parseScript("\x1b[2J" + std::string(3000, 'j') + "\n", commands, error));
+    EXPECT_LT(error.size(), 120u) << error;
+    EXPECT_EQ(error.find('\x1b'), std::string::npos) << error;
+    EXPECT_NE(error.find("\\x1B[2J"), std::string::npos) << error;
 }

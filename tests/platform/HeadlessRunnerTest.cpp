@@ -64,18 +64,19 @@ bool noProblem(PosedProblem&) { return false; }
 }  // namespace
 
 // Commands happen at their virtual times; the clock jumps over the waits while nothing is pending;
-// when the script has run out the window is closed for it. '#' begins a comment, except in the
-// digits of "type", where it is the phone's hash key. Pad buttons send their keys (Start the star).
+// when the script has run out, and its last waits have passed, the window is closed for it. '#' begins a
+// comment, except in the digits of "type", where it is the phone's hash key. Pad buttons send their
+// keys (Start the star).
 TEST_F(HeadlessRunner, ScriptedInputArrivesAtItsTimes) {
     script(
         "# a comment\nkey 49 # one\n\nwait 100\ntap 5 6\nwait 20\nwait 30\ntype 2*#  # hash\nwait 10\nrotate\n"
-        "pad start\npad-down dpUp\nwait 5\npad-up dpup\npad a\n");
+        "pad start\npad-down dpUp\nwait 5\npad-up dpup\npad a\nwait 15\nwait 25\n");
     std::vector<std::string> got;
     for (const Timed& timed : pump()) got.push_back(describe(timed));
     const std::vector<std::string> expected = {
         "0 256 49",    "0 257 49",    "100 513 5,6", "100 514 5,6", "150 256 50", "150 257 50",  "150 256 119",
         "150 257 119", "150 256 120", "150 257 120", "160 6 0",     "160 6 1",    "160 256 119", "160 257 119",
-        "160 256 203", "165 257 203", "165 256 195", "165 257 195", "165 16 0",
+        "160 256 203", "165 257 203", "165 256 195", "165 257 195", "205 16 0",
     };
     EXPECT_EQ(got, expected);
     EXPECT_EQ(backend.screenWidth(), 640);

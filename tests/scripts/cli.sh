@@ -34,14 +34,50 @@ expect_usage_error() {
 
 # (every rule is checked in-process by tests/platform; these check the program's own exit)
 expect_usage_error --bogus
-expect_usage_error --screen 0x5
 expect_usage_error --screen abc
-expect_usage_error --task-bar -3
+expect_usage_error --task-bar 480 # as tall as the turned default screen
 expect_usage_error --headless
 run --bogus
 grep -q -- "--bogus" "$work/err" || fail "the error does not name the unknown option"
 
-if ! run --help || ! grep -q "^usage: vortellanox" "$work/out"; then fail "--help does not print the usage"; fi
+for help in --help -h; do
+    if ! run $help || ! grep -q "^usage: vortellanox" "$work/out"; then fail "$help does not print the usage"; fi
+done
+grep -q -- "--task-bar N .*shorter side" "$work/out" || fail "the usage does not state the task bar's maximum"
+
+# A data folder the system cannot use is refused before anything starts.
+printf 'wait 10\n' >"$work/short.txt"
+run --headless --script "$work/short.txt" --data-dir "$work/$(printf 'd%.0s' {1..300})"
+[ $? -eq 2 ] || fail "a data folder with a name too long is not refused with status 2"
+
+# What the runner cannot do it refuses with status 2 and a short, escaped account of the line.
+refused() {
+    local what=$1
+    shift
+    run --headless --script "$@" --data-dir "$work/refused"
+    [ $? -eq 2 ] || fail "$what: not refused with status 2"
+    [ "$(wc -c <"$work/err")" -lt 300 ] || fail "$what: the message is not short"
+    grep -q $'\e' "$work/err" && fail "$what: a terminal escape was echoed"
+}
+refused "a folder" "$work"
+refused "a device" /dev/zero
+printf 'wait 3600001\n' >"$work/long-wait.txt"
+refused "a wait over an hour" "$work/long-wait.txt"
+head -c 100000 /dev/zero | tr '\0' 'k' >"$work/long-line.txt"
+refused "a long line" "$work/long-line.txt"
+printf '\e[2J\e[31mjump %04000d\n' 1 >"$work/escapes.txt"
+refused "a line with escapes" "$work/escapes.txt"
+[ -e "$work/refused/settings.dat" ] && fail "a refused script still ran the program"
+
+# A runner holds the data folder as a window copy does: a second one on it does not run.
+printf 'wait 3000\nclose\n' >"$work/hold.txt"
+(cd "$work" && timeout 60 "$exe" --headless --script hold.txt --data-dir "$work/held" >/dev/null 2>&1) &
+holder=$!
+for _ in $(seq 50); do [ -e "$work/held/.instance.lock" ] && break; sleep 0.1; done
+run --headless --script "$work/short.txt" --data-dir "$work/held"
+[ $? -ne 0 ] || fail "a second runner on a held data folder ran"
+wait "$holder" || fail "the runner holding the data folder failed"
+
 if ! run --version || ! [ -s "$work/out" ]; then fail "--version does not print the version"; fi
 
 # A script that cannot be read or has a mistake ends the run before anything starts.
@@ -71,7 +107,7 @@ wait 300
 rotate
 wait 200
 shot turned.png
-close
+wait 300           # lived through before the run is closed for it
 SCRIPT
 event_line='^(sound [0-9]+ at [0-9]+|problem [0-9]+ [-+x/] [0-9]+ = [0-9]+ at [0-9]+)$'
 for round in 1 2; do
