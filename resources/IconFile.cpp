@@ -3,10 +3,14 @@
 namespace art {
 
 Bytes encodeIcon(const std::vector<RgbaImage>& sizes) {
+    uint32_t offset = static_cast<uint32_t>(8 + 8 * sizes.size());
+    size_t total = offset;
+    for (const RgbaImage& image : sizes) total += image.pixels.size() * 4;
+    // Sized first: growing an empty vector by a range insert draws a false overflow warning from g++ 12.
     Bytes out;
+    out.reserve(total);
     putText(out, "VXIC");
     putLe32(out, static_cast<uint32_t>(sizes.size()));
-    uint32_t offset = static_cast<uint32_t>(8 + 8 * sizes.size());
     for (const RgbaImage& image : sizes) {
         putLe32(out, static_cast<uint32_t>(image.width));
         putLe32(out, offset);

@@ -124,6 +124,7 @@ int runApplication() {
     GameApp* app = createApplication();
     if (!app) {
         platform::messageBox(u"Failed to start the program.", u"ERROR");
+        platform::noteFailure();
         return 0;
     }
     app->run();

@@ -11,7 +11,9 @@
 // against the journal; when the high-score file on disk is exactly the one the journal describes, the
 // save is completed from it instead of the table being cleared. The journal is removed once both files
 // are in place; other builds never read it, and the two files stay as they always were.
+#include <array>
 #include <cstdio>
+#include <memory>
 
 #include "frontend/ArcadeGame.h"
 #include "storage/DataFile.h"
@@ -52,33 +54,47 @@ WString failureText(const char16_t* what, int error) {
 
 }  // namespace
 
-// The settings records after the header, the same in settings.dat and in the journal.
-void ArcadeGame::exchangeSettings(DataFile& file, int64_t& scoresLength) {
+// The settings records after the header, the same in settings.dat and in the journal; the length of
+// the high-score file follows them.
+void ArcadeGame::exchangeSettings(DataFile& file) {
     file.beginSection();
     exchangeGameSettings(file);
     file.endSection();
     uint8_t sound = soundOn ? 1 : 0;
     file.exchangeBool(sound);
     soundOn = sound == 1;
-    file.exchangeLength(scoresLength);
 }
 
-int ArcadeGame::writeSettings(const WString& path, int64_t scoresLength, const WString* digest) {
+// Opens path for writing with the header and, when a digest is given (the journal), the new high-score
+// file's digest and length; then the settings records, all but the length.
+platform::FileReplacement ArcadeGame::writeSettings(const WString& path, const WString* digest, int64_t length) {
     WString appName = name;
     int32_t version = versionMajor * 100 + versionMinor;
     DataFile file;
     if (file.openWithHeader(path, appName, version, FileMode::Write)) {
         if (digest) {
             WString digestCopy = *digest;
-            int64_t length = scoresLength;
             file.exchangeString(digestCopy);
             file.exchangeLength(length);
         }
-        exchangeSettings(file, scoresLength);
+        exchangeSettings(file);
+        if (digest) file.exchangeLength(length);
     }
-    return file.close();
+    return file.takeReplacement();
 }
 
+namespace {
+
+// Ends settings.dat with the length of the high-score file as it is on disk now, and puts it in place.
+int commitSettings(platform::FileReplacement& settings, int64_t scoresLength) {
+    if (settings) std::fprintf(settings.stream(), "%lld\n", static_cast<long long>(scoresLength));
+    return settings.commit();
+}
+
+}  // namespace
+
+// The files are written here, on the frame's time, and committed on the save queue's thread in the
+// order that keeps the pair safe: the journal, highscores.dat, settings.dat, then the journal goes.
 bool ArcadeGame::saveFiles() {
     savedSettings = settingsSignature();
     // A device always has its documents folder; a fresh data root may not.
@@ -94,31 +110,51 @@ bool ArcadeGame::saveFiles() {
     }
     const int64_t newLength = static_cast<int64_t>(scores.bytesWritten());
     const WString newDigest = digestText(scores.writtenDigest());
-    platform::FileReplacement scoresFile = scores.takeReplacement();
-    if (!scoresFile) return saveFailed(failureText(u"The high scores could not be saved", scoresFile.error()));
-
-    if (const int error = writeSettings(journalPath, newLength, &newDigest))
-        return saveFailed(failureText(u"The high scores could not be saved", error));
-    if (const int error = scoresFile.commit()) {
+    auto files = std::make_shared<std::array<platform::FileReplacement, 3>>();
+    auto& [journal, scoresFile, settings] = *files;
+    scoresFile = scores.takeReplacement();
+    journal = writeSettings(journalPath, &newDigest, newLength);
+    settings = writeSettings(settingsPath, nullptr, 0);
+    saves.push([this, files, newLength]() -> WString {
+        auto& [journal, scoresFile, settings] = *files;
+        if (const int error = journal.commit()) return failureText(u"The high scores could not be saved", error);
+        if (const int error = scoresFile.commit()) {
+            removeFile(journalPath);
+            commitSettings(settings, committedScoresLength);
+            return failureText(u"The high scores could not be saved", error);
+        }
+        committedScoresLength = newLength;
+        // Should this fail, the journal stays and explains the new high-score file at the next start.
+        if (const int error = commitSettings(settings, newLength))
+            return failureText(u"The settings could not be saved", error);
         removeFile(journalPath);
-        return saveFailed(failureText(u"The high scores could not be saved", error));
-    }
-    recordedScoresLength = newLength;
-    // Should this fail, the journal stays and explains the new high-score file at the next start.
-    if (const int error = writeSettings(settingsPath, newLength, nullptr))
-        return saveFailed(failureText(u"The settings could not be saved", error));
-    removeFile(journalPath);
+        return {};
+    });
     return true;
 }
 
 bool ArcadeGame::saveSettings() {
     savedSettings = settingsSignature();
-    // The length last recorded, not the one on disk: a high-score file edited since then must still
-    // fail the check at the next start.
-    if (const int error = writeSettings(settingsPath, recordedScoresLength, nullptr))
-        return saveFailed(failureText(u"The settings could not be saved", error));
-    removeFile(journalPath);
+    auto settings = std::make_shared<platform::FileReplacement>(writeSettings(settingsPath, nullptr, 0));
+    saves.push([this, settings]() -> WString {
+        // The length last recorded, not the one on disk: a high-score file edited since then must
+        // still fail the check at the next start.
+        if (const int error = commitSettings(*settings, committedScoresLength))
+            return failureText(u"The settings could not be saved", error);
+        removeFile(journalPath);
+        return {};
+    });
     return true;
+}
+
+// Tells the player of the saves that failed since the last look.
+void ArcadeGame::reportSaveFailures() {
+    for (const WString& failure : saves.takeFailures()) saveFailed(failure);
+}
+
+void ArcadeGame::waitForSaves() {
+    saves.waitUntilDone();
+    reportSaveFailures();
 }
 
 // Reads the journal when it describes exactly the high-score file on disk, and then loads the
@@ -138,7 +174,8 @@ bool ArcadeGame::loadFromJournal(int64_t foundLength) {
         lengthOnDisk != foundLength || digestText(digestOnDisk) != digest)
         return false;
     int64_t recorded = -1;
-    exchangeSettings(journal, recorded);
+    exchangeSettings(journal);
+    journal.exchangeLength(recorded);
     return recorded == foundLength;
 }
 
@@ -169,7 +206,10 @@ void ArcadeGame::loadFiles() {
     int64_t recordedLength = 0;
 
     DataFile file;
-    if (file.openWithHeader(settingsPath, appName, version, FileMode::Read)) exchangeSettings(file, recordedLength);
+    if (file.openWithHeader(settingsPath, appName, version, FileMode::Read)) {
+        exchangeSettings(file);
+        file.exchangeLength(recordedLength);
+    }
     file.close();
 
     // Read through the inversion in memory, so the file on disk never lies there as plain text.
@@ -180,12 +220,12 @@ void ArcadeGame::loadFiles() {
     }
     file.close();
 
-    recordedScoresLength = recordedLength;
+    committedScoresLength = recordedLength;
     if (foundLength == recordedLength) return;
     if (loadFromJournal(foundLength)) {
         // A save was cut off between its two files: finish it.
-        recordedScoresLength = foundLength;
-        writeSettings(settingsPath, foundLength, nullptr) == 0 && removeFile(journalPath);
+        committedScoresLength = foundLength;
+        saveSettings();
         return;
     }
     for (int32_t row = 0; row < HighScoreRows; ++row) highScores[row].entryScore = 0;

@@ -39,6 +39,8 @@ void ArcadeGame::onStart() {
 
 void ArcadeGame::onExit() {
     if (filesLoaded) saveFiles();
+    saves.finish();
+    reportSaveFailures();
     releaseGameResources();
     arcadeFont.reset();
     menuSound.reset();
@@ -59,6 +61,7 @@ void ArcadeGame::updateAndDraw() {
     backButton.setWidth(6 * currentAscent());
     takeButtonResults();
     saveSettingsWhenLeft();
+    reportSaveFailures();
     switch (screen) {
         case ScreenGame:
             if (gameOver) {

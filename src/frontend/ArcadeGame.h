@@ -11,9 +11,11 @@
 #include <memory>
 
 #include "app/GameApp.h"
+#include "platform/Platform.h"
 #include "render/Image.h"
 #include "render/ImageRegion.h"
 #include "render/Rect.h"
+#include "storage/SaveQueue.h"
 #include "support/Sound.h"
 #include "support/WString.h"
 #include "text/Font.h"
@@ -94,6 +96,8 @@ public:
     void loadFiles();
     bool saveFiles();
     bool saveSettings();
+    // Waits until every save made so far is in place (or has failed, and been told).
+    void waitForSaves();
 
     int32_t score = 0;
     int32_t level = 0;
@@ -148,9 +152,9 @@ private:
     // The settings as the player sees them: the game's operations and difficulty, and the sound.
     int64_t settingsSignature();
     void saveSettingsWhenLeft();
-    void exchangeSettings(DataFile& file, int64_t& scoresLength);
-    // Writes settings.dat (or, with the digest of the new high-score file, the journal); 0 or an error.
-    int writeSettings(const WString& path, int64_t scoresLength, const WString* digest);
+    void exchangeSettings(DataFile& file);
+    platform::FileReplacement writeSettings(const WString& path, const WString* digest, int64_t length);
+    void reportSaveFailures();
     bool loadFromJournal(int64_t foundLength);
     void finishLoading();
     bool saveFailed(const WString& text);
@@ -172,8 +176,9 @@ private:
     // Nothing is saved at exit unless the files were loaded at start-up, so a start that failed
     // early cannot overwrite the player's table with an empty one.
     bool filesLoaded = false;
-    // The high-score file's length as settings.dat records it.
-    int64_t recordedScoresLength = 0;
+    // The high-score file's length as settings.dat records it; the save queue's once the files are loaded.
+    int64_t committedScoresLength = 0;
+    SaveQueue saves;
     int64_t savedSettings = 0;
     uint32_t gameOverSince = 0;
     std::array<bool, 256> keyHeld{};

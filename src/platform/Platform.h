@@ -221,9 +221,6 @@ std::string dataRootProblem(const std::string& folder);
 // Opens an existing regular device file for reading; null when it is refused or cannot be opened.
 std::FILE* openDeviceFile(const std::u16string& devicePath);
 
-// How a replacement starts: empty, or as a copy of the target's bytes (the target must exist).
-enum class ReplacementStart { Empty, CopyOfTarget };
-
 // A device file being replaced. Its bytes go to a temporary file of its own beside the target
 // (a name no other copy or save uses), which takes the target's place only when commit succeeds,
 // so a kill, a crash or a full disk leaves the old file whole. Dropped uncommitted, it removes its
@@ -239,7 +236,7 @@ public:
 
     // Opens the replacement; an empty handle (and error() set) when the target is refused or the
     // temporary file cannot be made.
-    static FileReplacement open(const std::u16string& devicePath, ReplacementStart start);
+    static FileReplacement open(const std::u16string& devicePath);
 
     std::FILE* stream() const;
     explicit operator bool() const { return stream() != nullptr; }

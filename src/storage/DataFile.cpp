@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <vector>
 
 #include "storage/Files.h"
 
@@ -13,7 +12,6 @@ constexpr size_t integerLineBuffer = 100;
 constexpr size_t markerLineBuffer = 12;
 constexpr int32_t longestString = 100000;
 constexpr std::string_view sectionMarker = "\x01\x02\x03\x04\x05\x06\x07\x08\x09\n";
-constexpr size_t inversionChunk = 65536;
 
 constexpr char inverted(char byte) { return static_cast<char>(~static_cast<unsigned char>(byte)); }
 
@@ -46,12 +44,11 @@ int32_t heldTo32Bits(int64_t value) { return static_cast<int32_t>(std::clamp<int
 
 }  // namespace
 
-bool DataFile::openReplacement(const WString& path, platform::ReplacementStart start, DiskForm form) {
+bool DataFile::openReplacement(const WString& path, DiskForm form) {
     close();
-    replacement = replaceFile(path, start);
+    replacement = replaceFile(path);
     openError = replacement.error();
     file = replacement.stream();
-    length = 0;
     written = 0;
     digest = digestStart;
     diskForm = form;
@@ -60,14 +57,13 @@ bool DataFile::openReplacement(const WString& path, platform::ReplacementStart s
 
 bool DataFile::openForWrite(const WString& path, DiskForm form) {
     writing = 1;
-    return openReplacement(path, platform::ReplacementStart::Empty, form);
+    return openReplacement(path, form);
 }
 
 bool DataFile::openForRead(const WString& path, DiskForm form) {
     close();
     file = openFile(path);
     writing = 0;
-    length = 0;
     diskForm = form;
     return file != nullptr;
 }
@@ -79,12 +75,6 @@ bool DataFile::openWithHeader(const WString& path, WString& name, int32_t& versi
     exchangeInt(version);
     exchangeBool(flag);
     return opened;
-}
-
-bool DataFile::openAndInvert(const WString& path) {
-    if (!openReplacement(path, platform::ReplacementStart::CopyOfTarget, DiskForm::Plain)) return false;
-    invertFile();
-    return true;
 }
 
 int DataFile::close() {
@@ -190,25 +180,6 @@ void DataFile::exchangeString(WString& text) {
     line.resize(std::min(line.size(), static_cast<size_t>(count)));
     if (!line.empty() && line.back() == '\n') line.pop_back();
     text = widen(line);
-}
-
-void DataFile::invertFile() {
-    if (!file) return;
-    std::fseek(file, 0, SEEK_SET);
-    length = std::max<int64_t>(fileLength(), 0);
-    // In chunks rather than all at once, so that a file of any size costs only one chunk of memory.
-    std::vector<char> chunk(static_cast<size_t>(std::min<int64_t>(length, inversionChunk)));
-    for (int64_t done = 0; done < length;) {
-        const size_t wanted = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(chunk.size()), length - done));
-        if (std::fseek(file, done, SEEK_SET) != 0) break;
-        const size_t got = std::fread(chunk.data(), 1, wanted, file);
-        if (got == 0) break;
-        std::transform(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got), chunk.begin(), inverted);
-        if (std::fseek(file, done, SEEK_SET) != 0 || std::fwrite(chunk.data(), 1, got, file) != got) break;
-        done += static_cast<int64_t>(got);
-    }
-    // fseek, not rewind: rewind would clear a write error that close must still report.
-    std::fseek(file, 0, SEEK_SET);
 }
 
 // Reads as fgets does into a buffer of bufferSize bytes: up to and including a line feed, at most

@@ -46,9 +46,6 @@ public:
     // not checked.
     bool openWithHeader(const WString& path, WString& name, int32_t& version, FileMode mode,
                         DiskForm form = DiskForm::Plain);
-    // Opens an existing file for update and inverts all its bytes (see invertFile); close it with close.
-    // The inversion takes the file's place on disk only when close succeeds.
-    bool openAndInvert(const WString& path);
     // Closes the file. Written, the new bytes take the file's place: 0 on success, otherwise an error
     // number and the old file stays. Also the error of an open for writing that failed.
     int close();
@@ -74,11 +71,8 @@ public:
     // An integer record of 64 bits, for byte lengths (what a 32-bit record would wrap).
     void exchangeLength(int64_t& value);
 
-    // Replaces every byte b of the open file by 255 - b and rewinds; twice gives the bytes back.
-    void invertFile();
-
 private:
-    bool openReplacement(const WString& path, platform::ReplacementStart start, DiskForm form);
+    bool openReplacement(const WString& path, DiskForm form);
     bool readLine(size_t bufferSize, std::string& line);
     bool readIntegerLine(int64_t& value);
     bool endsSectionEarly(const std::string& line);
@@ -90,7 +84,6 @@ private:
     std::FILE* file = nullptr;
     platform::FileReplacement replacement;  // the file being written, when writing
     int openError = 0;
-    int64_t length = 0;
     uint64_t written = 0;
     uint64_t digest = 0;
     uint8_t inSection = 0;

@@ -18,8 +18,8 @@ WString resolvePath(const WString& path) {
 
 std::FILE* openFile(const WString& path) { return platform::openDeviceFile(resolvePath(path)); }
 
-platform::FileReplacement replaceFile(const WString& path, platform::ReplacementStart start) {
-    return platform::FileReplacement::open(resolvePath(path), start);
+platform::FileReplacement replaceFile(const WString& path) {
+    return platform::FileReplacement::open(resolvePath(path));
 }
 
 int closeFile(std::FILE* file) { return file ? std::fclose(file) : 0; }

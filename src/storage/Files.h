@@ -18,7 +18,7 @@ WString resolvePath(const WString& path);
 std::FILE* openFile(const WString& path);
 // A replacement of the file resolvePath(path): see platform::FileReplacement. Empty when it cannot be
 // made (its error() says why).
-platform::FileReplacement replaceFile(const WString& path, platform::ReplacementStart start);
+platform::FileReplacement replaceFile(const WString& path);
 // Closes a stream from openFile (0 for null).
 int closeFile(std::FILE* file);
 // The byte length of file in 64 bits, which is left rewound; -1 for null.

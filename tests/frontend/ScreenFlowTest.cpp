@@ -173,10 +173,6 @@ TEST_F(ScreenFlow, GameOverRecordsExactlyOnceWhicheverWayItIsLeft) {
         game.closeAfter = 3 * guardFrames + 20;
         std::vector<bool> overAt;  // after the early key, after the late one
         std::string savedBeforeExit;
-        const auto pressSeven = [] {
-            headlessBackend()->pushMessage({WM_KEYDOWN, '7', 1});
-            headlessBackend()->pushMessage({WM_KEYUP, '7', 1});
-        };
         game.plan = {{2, [] { TestArcade::key('1'); }},
                      {3,
                       [&] {
@@ -186,7 +182,7 @@ TEST_F(ScreenFlow, GameOverRecordsExactlyOnceWhicheverWayItIsLeft) {
                      {4,
                       [&] {
                           if (way == Ok || way == OkAndKey) TestArcade::tap(game.okButton);
-                          if (way == Key || way == OkAndKey) pressSeven();
+                          if (way == Key || way == OkAndKey) TestArcade::key('7');
                       }},
                      {6, [&] { overAt.push_back(game.gameOver); }},
                      {guardFrames + 6,
@@ -197,21 +193,22 @@ TEST_F(ScreenFlow, GameOverRecordsExactlyOnceWhicheverWayItIsLeft) {
                           backend.pushMessage({WM_KEYUP, '7', 1});
                       }},
                      {guardFrames + 7, [&] { overAt.push_back(game.gameOver); }},
-                     {guardFrames + 8, pressSeven},
+                     {guardFrames + 8, [] { TestArcade::key('7'); }},
                      {guardFrames + 10,
                       [&] {
+                          game.waitForSaves();
                           savedBeforeExit = invertedBytes(bytesOf(scoresFile));
                           game.finalScore = 20;  // a second game ends; its screen waits for the player
                           TestArcade::key(keyG);
                       }},
-                     {guardFrames + 12, pressSeven}};
+                     {guardFrames + 12, [] { TestArcade::key('7'); }}};
         run(game);
         const bool early = way == Ok || way == OkAndKey;
         EXPECT_EQ(overAt, (std::vector<bool>{!early, !early}));
         EXPECT_NE(savedBeforeExit.find("\n30\n4\n"), std::string::npos) << "saved as it entered the table";
         EXPECT_EQ(game.optionsShown, 2);
         EXPECT_TRUE(game.gameOver) << "the second game-over screen is still up";
-        EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{30, 0, 0, 0, 0}));
+        EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{30, 0, 0, 0, 0})) << "quitting from it recorded nothing";
         EXPECT_EQ(game.highScores[0].entryLevel, 4);
         EXPECT_EQ(game.highScores[0].difficultyName, u"Normal");
         EXPECT_EQ(game.highScores[0].modeText, u"Subtract (6)");

@@ -50,6 +50,12 @@ printf 'wait 10\n' >"$work/short.txt"
 run --headless --script "$work/short.txt" --data-dir "$work/$(printf 'd%.0s' {1..300})"
 [ $? -eq 2 ] || fail "a data folder with a name too long is not refused with status 2"
 
+# With no display the window cannot be made: said on standard error, and the start fails.
+(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 60 "$exe" --data-dir "$work/nodisplay" \
+    >"$work/out" 2>"$work/err")
+[ $? -ne 0 ] || fail "a start with no display ended with status 0"
+grep -q "Window Creation Error" "$work/err" || fail "a start with no display did not say so: $(head -c 200 "$work/err")"
+
 # What the runner cannot do it refuses with status 2 and a short, escaped account of the line.
 refused() {
     local what=$1

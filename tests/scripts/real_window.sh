@@ -2,8 +2,8 @@
 # The SDL program in a real X window under Xvfb, as on a fresh CI machine: no window manager and no
 # audio device. The window opens at the largest whole scale of the simulated screen that fits the
 # display, shows its frames, follows keys and the mouse (Ctrl+R turns the device, which resizes the
-# window), a second start leaves the one window alone and ends at once, and SIGTERM closes the
-# program politely: it saves and exits with status 0.
+# window), a second start leaves the one window alone and ends at once, and a hang-up (as SIGINT and
+# SIGTERM) closes the program politely: it saves and exits with status 0.
 # usage: real_window.sh PROGRAM SOURCE-DIR
 set -u
 exe=$(readlink -f "$1")
@@ -96,14 +96,14 @@ sleep 0.5
 [ "$(program_windows | wc -l)" -eq 1 ] || fail "$(program_windows | wc -l) windows after the second start, wanted 1"
 alive || give_up "the first copy ended when the second started"
 
-# Without a window manager nothing can close the window politely; SIGTERM becomes the close message.
-kill -TERM "$first_pid"
+# Without a window manager nothing can close the window politely; a hang-up becomes the close message.
+kill -HUP "$first_pid"
 ended() { ! alive; }
-wait_for 300 ended || give_up "the program did not end within 30 s of SIGTERM"
+wait_for 300 ended || give_up "the program did not end within 30 s of SIGHUP"
 wait "$first_pid"
 status=$?
 first_pid=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status after SIGTERM"
+[ "$status" -eq 0 ] || fail "the program ended with status $status after SIGHUP"
 [ -s "$work/data/settings.dat" ] || fail "no settings.dat after the close: the program did not shut down in order"
 if grep -Eq "AddressSanitizer|LeakSanitizer|runtime error" "$work/first.err"; then
     fail "the sanitizers reported: $(grep -E -m3 "ERROR|runtime error" "$work/first.err")"

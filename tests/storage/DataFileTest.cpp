@@ -97,27 +97,6 @@ TEST_F(DataFileTest, HeaderRoundTripAndTheInvertedForm) {
     EXPECT_EQ(untouched, u"untouched");
 }
 
-TEST_F(DataFileTest, InvertingTwiceGivesTheBytesBackAndFileLength) {
-    std::string bytes(200000, '\0');  // every byte value, and more than one chunk
-    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i + i / 256);
-    putBytes("big.dat", bytes);
-    putBytes("empty.dat", "");
-    DataFile data;
-    for (const std::string& expected : {invertedBytes(bytes), bytes}) {
-        ASSERT_TRUE(data.openAndInvert(u"big.dat"));
-        EXPECT_EQ(data.fileLength(), static_cast<int64_t>(bytes.size()));
-        EXPECT_EQ(data.close(), 0);
-        EXPECT_EQ(bytesOf("big.dat"), expected);
-    }
-    EXPECT_EQ(data.fileLength(), -1) << "nothing is open";
-    ASSERT_TRUE(data.openAndInvert(u"empty.dat"));
-    EXPECT_EQ(data.fileLength(), 0);
-    EXPECT_EQ(data.close(), 0);
-    EXPECT_EQ(bytesOf("empty.dat"), "");
-    EXPECT_FALSE(data.openAndInvert(u"missing.dat"));
-    EXPECT_FALSE(std::filesystem::exists(host("missing.dat")));
-}
-
 // Hand-edited files: each case is read as a string record, then an integer record.
 TEST_F(DataFileTest, HostileRecordsReadAsTheFormatSays) {
     const std::string longest(100000, 'q');
@@ -166,8 +145,6 @@ TEST_F(DataFileTest, AFolderOrANamedPipeIsNoFileToRead) {
     DataFile data;
     EXPECT_FALSE(data.openForRead(settingsPath));
     EXPECT_FALSE(data.openForRead(u"pipe.dat")) << "and it must not wait for a writer";
-    EXPECT_FALSE(data.openAndInvert(settingsPath));
-    EXPECT_FALSE(data.openForWrite(settingsPath)) << "a folder is never replaced by a file";
     EXPECT_TRUE(std::filesystem::is_directory(host("settings.dat")));
 }
 

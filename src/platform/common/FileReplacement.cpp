@@ -40,28 +40,6 @@ int refusalOfTarget(int folder, const std::string& name) {
     return S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
 }
 
-bool writeAll(int fd, const char* bytes, size_t count) {
-    while (count > 0) {
-        const ssize_t written = ::write(fd, bytes, count);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        bytes += written;
-        count -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-bool copyContents(int from, int to) {
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(from, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return false;
-        if (got == 0) return true;
-        if (!writeAll(to, buffer, static_cast<size_t>(got))) return false;
-    }
-}
-
 // ".NAME.PID-N.tmp", made with O_EXCL: whatever lies under a name already (another save's file, a
 // folder someone made) is left alone and the next name is tried.
 Descriptor makeTemporary(int folder, const std::string& leaf, std::string& name) {
@@ -82,7 +60,7 @@ FileReplacement::FileReplacement(FileReplacement&& other) noexcept = default;
 FileReplacement& FileReplacement::operator=(FileReplacement&& other) noexcept = default;
 FileReplacement::~FileReplacement() = default;
 
-FileReplacement FileReplacement::open(const std::u16string& devicePath, ReplacementStart start) {
+FileReplacement FileReplacement::open(const std::u16string& devicePath) {
     FileReplacement made;
     const auto fail = [&made](int error) -> FileReplacement {
         made.state.reset();
@@ -94,24 +72,16 @@ FileReplacement FileReplacement::open(const std::u16string& devicePath, Replacem
     Descriptor folder = openParentFolder(*path, true);
     if (!folder) return fail(errno);
     if (const int refusal = refusalOfTarget(folder.get(), path->leaf)) return fail(refusal);
-    Descriptor original;
-    if (start == ReplacementStart::CopyOfTarget) {
-        original = openRegularFile(folder.get(), path->leaf);
-        if (!original) return fail(errno);
-    }
     std::string temporary;
     Descriptor file = makeTemporary(folder.get(), path->leaf, temporary);
     if (!file) return fail(errno);
     made.state = std::make_unique<State>();
     made.state->temporary = temporary;
     made.state->target = path->leaf;
-    const bool copied =
-        !original || (copyContents(original.get(), file.get()) && ::lseek(file.get(), 0, SEEK_SET) == 0);
-    const int copyError = errno;
-    std::FILE* stream = copied ? ::fdopen(file.get(), original ? "r+b" : "wb") : nullptr;
+    std::FILE* stream = ::fdopen(file.get(), "wb");
     if (!stream) {
         ::unlinkat(folder.get(), temporary.c_str(), 0);
-        return fail(copied ? errno : copyError);
+        return fail(errno);
     }
     file.release();
     made.state->folder = std::move(folder);
@@ -126,6 +96,7 @@ int FileReplacement::commit() {
     const std::unique_ptr<State> done = std::move(state);
     std::FILE* stream = std::exchange(done->stream, nullptr);
     int error = 0;
+    errno = 0;
     if (std::fflush(stream) != 0 || std::ferror(stream)) error = errno ? errno : EIO;
     if (!error && ::fsync(::fileno(stream)) != 0) error = errno;
     if (std::fclose(stream) != 0 && !error) error = errno ? errno : EIO;
