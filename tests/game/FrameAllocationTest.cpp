@@ -1,13 +1,13 @@
 // A steady frame of the game allocates nothing: the texts it builds go into buffers that are kept, and
 // fonts are made only when the layout changes. Allocations are counted by replacing the allocation
-// function of this test program.
+// function of this test program, on the frame's thread alone (saves are committed on a thread of their own).
 #include <cstdlib>
 #include <new>
 
 #include "GameFixture.h"
 
 namespace {
-bool counting = false;
+thread_local bool counting = false;
 long allocations = 0;
 }  // namespace
 
@@ -26,6 +26,7 @@ class FrameAllocationTest : public GameTest {
 protected:
     // Every digit in every font once first, so that the glyph caches hold all a game can show.
     long allocationsInSteadyFrames() {
+        soundOn = false;  // the headless backend's log of sounds grows; the settings saved for it settle first
         ProblemGenerator& generator = game->round.generator();
         const Problem current = generator.current;
         const Problem prepared = generator.prepared;
@@ -34,7 +35,6 @@ protected:
         generator.current = current;
         generator.prepared = prepared;
         frames(2);
-        soundOn = false;  // the headless backend's log of sounds grows
         allocations = 0;
         counting = true;
         frames(20);

@@ -178,6 +178,7 @@ TEST_F(PlayTest, AGameFromTheMainMenuIntoTheHighScoreTable) {
     EXPECT_EQ(soundsSince(mark).back(), soundGameOver);
     platform::PosedProblem posed;
     EXPECT_FALSE(game->posedProblem(posed)) << "none for the runner's answer on the game-over screen";
+    waitMs(ArcadeGame::gameOverGuardMs);
     key('5');  // dismisses the game-over screen and goes no further
     EXPECT_TRUE(game->optionsShown() && game->options.operations().add);
     for (uint32_t k : {'0', '3'}) key(k), frame();  // Menu, Highscores
