@@ -179,18 +179,21 @@ bool ArcadeGame::loadFromJournal(int64_t foundLength) {
     return recorded == foundLength;
 }
 
-int64_t ArcadeGame::settingsSignature() {
-    return (static_cast<int64_t>(operationMask()) << 32) | (static_cast<int64_t>(difficulty() & 0x7FFF) << 1) |
-           (soundOn ? 1 : 0);
+WString ArcadeGame::settingsSignature() {
+    WString mode, difficulty;
+    modeText(mode);
+    difficultyName(difficulty);
+    return mode + u'|' + difficulty + (soundOn ? u"|1" : u"|0");
 }
 
-// Settings changed on an options screen are saved once the player has left it, so that a kill or a
-// power cut later in the session does not lose them.
+// Settings changed on an options screen are saved as the player leaves it, so that a kill or a power
+// cut later in the session does not lose them.
 void ArcadeGame::saveSettingsWhenLeft() {
     if (!filesLoaded) return;
     const bool onOptions = screen == ScreenOptions || (screen == ScreenGame && !gameOver && gameOptionsShown());
-    if (onOptions || settingsSignature() == savedSettings) return;
-    saveSettings();
+    const bool left = onOptionsScreen && !onOptions;
+    onOptionsScreen = onOptions;
+    if (left && settingsSignature() != savedSettings) saveSettings();
 }
 
 bool ArcadeGame::saveFailed(const WString& text) {

@@ -150,7 +150,7 @@ private:
     bool onMainMenuKey(uint32_t key);
     bool gameOverKeyDown(uint32_t key);
     // The settings as the player sees them: the game's operations and difficulty, and the sound.
-    int64_t settingsSignature();
+    WString settingsSignature();
     void saveSettingsWhenLeft();
     void exchangeSettings(DataFile& file);
     platform::FileReplacement writeSettings(const WString& path, const WString* digest, int64_t length);
@@ -179,7 +179,8 @@ private:
     // The high-score file's length as settings.dat records it; the save queue's once the files are loaded.
     int64_t committedScoresLength = 0;
     SaveQueue saves;
-    int64_t savedSettings = 0;
+    WString savedSettings;
+    bool onOptionsScreen = false;
     uint32_t gameOverSince = 0;
     std::array<bool, 256> keyHeld{};
     std::array<bool, 256> heldAtGameOver{};

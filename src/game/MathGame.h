@@ -52,7 +52,7 @@ public:
     void modeText(WString& text) override { options.modeText(text); }
     bool gameKeyDown(uint32_t key, const uint32_t* keys) override;
     int32_t exchangeGameSettings(DataFile& file) override;
-    bool gameOptionsShown() override { return optionsShown; }
+    bool gameOptionsShown() override { return optionsShown(); }
 
     int32_t difficulty() const { return options.difficulty(); }
     bool optionsShown() const { return showingOptions; }
