@@ -5,6 +5,7 @@
 #include "app/GameApp.h"
 #include "frontend/ArcadeGame.h"
 #include "game/MathGame.h"
+#include "history/History.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -34,6 +35,8 @@ GameApp* createApplication() { return new (std::nothrow) MathGame; }
 
 int main(int argc, char** argv) {
     if (const int status = platform::configureFromCommandLine(argc, argv); status >= 0) return status;
+    if (const std::string& file = platform::historyExportFile(); !file.empty())
+        return history::exportCsv(platform::dataRoot(), file);
     runApplication();
     return platform::shutdown();
 }

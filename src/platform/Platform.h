@@ -12,6 +12,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -132,6 +133,9 @@ struct SystemTime {
     int year, month, day, hour, minute, second;
 };
 SystemTime systemTimeUtc();
+// The same clock as milliseconds since 1970-01-01 UTC (the headless runner's advances with its
+// virtual clock from its start, or from midnight of --date).
+int64_t utcMilliseconds();
 void sleepMs(uint32_t milliseconds);
 
 // ---------------------------------------------------------------------------------------------
@@ -268,6 +272,9 @@ std::string describeFileError(int error);
 // Reads the command line and readies the chosen backend. Returns -1 to go on and run the program,
 // or the exit status to end with at once (--help, --version, a bad option: 2).
 int configureFromCommandLine(int argc, char** argv);
+// The file --export-history named ("-": standard output), or empty. When set, no backend was chosen:
+// the program writes the export and exits.
+const std::string& historyExportFile();
 // Chooses the headless backend with default settings (tests and benchmarks).
 void useHeadlessBackend();
 // Releases the backend after the program has run; returns the process's exit status, which is not
@@ -277,6 +284,10 @@ int shutdown();
 void noteFailure();
 // Writes "vortellanox: text" on standard error and notes the failure.
 void reportFailure(const std::u16string& text);
+
+// A line for the headless runner's log of events ("posed 7 x 8"), printed with the virtual time;
+// nothing happens with a real window.
+void logEvent(std::string_view line);
 
 // A hook the game registers so the headless runner's "answer" command can type the right answer.
 struct PosedProblem {

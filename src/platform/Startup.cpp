@@ -1,7 +1,9 @@
 // Chooses the backend from the command line: the real SDL window, or the headless runner.
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 #include "platform/common/LaunchOptions.h"
@@ -11,6 +13,8 @@
 namespace platform {
 
 namespace {
+
+std::string exportFile;
 
 // A script bigger than this is no script (the longest lines and waits are limited too).
 constexpr off_t largestScript = 16 * 1024 * 1024;
@@ -33,6 +37,15 @@ bool readScript(const std::string& path, std::string& text, std::string& why) {
 }
 
 int startHeadless(LaunchOptions options) {
+    // A program reading our output through a pipe sees each line as it is written.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    options.claimDataRoot = true;
+    if (options.scriptPath == "-") {
+        HeadlessBackend& backend = resetHeadlessBackend(options);
+        backend.streamScript(std::cin);
+        backend.setEcho(true);
+        return -1;
+    }
     std::string text, why;
     if (!readScript(options.scriptPath, text, why)) {
         std::fprintf(stderr, "vortellanox: %s: %s\n", why.c_str(), options.scriptPath.c_str());
@@ -44,7 +57,6 @@ int startHeadless(LaunchOptions options) {
         std::fprintf(stderr, "vortellanox: %s: %s\n", options.scriptPath.c_str(), error.c_str());
         return 2;
     }
-    options.claimDataRoot = true;
     HeadlessBackend& backend = resetHeadlessBackend(options);
     backend.setScript(std::move(commands));
     backend.setEcho(true);
@@ -53,11 +65,15 @@ int startHeadless(LaunchOptions options) {
 
 }  // namespace
 
+const std::string& historyExportFile() { return exportFile; }
+
 int configureFromCommandLine(int argc, char** argv) {
     LaunchOptions options;
     const int status = parseCommandLine(argc, argv, options);
     if (status >= 0) return status;
     if (!options.dataDir.empty()) setDataRoot(options.dataDir);
+    exportFile = options.exportHistory;
+    if (!exportFile.empty()) return -1;  // the export needs no window; the program writes it and ends
     // Refused now rather than found out at the first save, when the player's results would be lost.
     if (const std::string problem = dataRootProblem(dataRoot()); !problem.empty()) {
         std::fprintf(stderr, "vortellanox: %s: %s\n", problem.c_str(), dataRoot().c_str());

@@ -27,11 +27,13 @@ public:
 
     virtual uint32_t tickCount() = 0;
     virtual SystemTime systemTimeUtc() = 0;
+    virtual int64_t utcMilliseconds();  // the host's clock
     virtual void sleepMs(uint32_t milliseconds) = 0;
 
     virtual void messageBox(const std::u16string& text, const std::u16string& title) = 0;
     virtual bool openUrl(const std::u16string& address) = 0;
     virtual void playSound(int resourceId, uint32_t flags) = 0;
+    virtual void logEvent(std::string_view) {}
 
     // Exit status once the program has run (the headless runner reports script failures here).
     virtual int finish() { return 0; }

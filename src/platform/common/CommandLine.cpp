@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,7 +13,8 @@ namespace {
 
 const char* const usage =
     "usage: vortellanox [--screen WxH] [--task-bar N] [--fullscreen] [--data-dir DIR]\n"
-    "                   [--headless --script FILE [--minute M]] [--help] [--version]\n"
+    "                   [--headless --script FILE|- [--minute M] [--date YYYY-MM-DD]]\n"
+    "                   [--export-history FILE|-] [--help] [--version]\n"
     "  --task-bar N   0 up to one less than the screen's shorter side (the device turns)\n";
 
 int fail(const std::string& message) {
@@ -41,6 +43,21 @@ bool parseScreen(const char* text, int& width, int& height) {
     const std::string w(text, x);
     return parseNumber(w.c_str(), 16, 8192, width) && parseNumber(x + 1, 16, 8192, height) && width % 2 == 0 &&
            height % 2 == 0;
+}
+
+// YYYY-MM-DD, a real day of the years 1970 to 9999, as days since 1970-01-01.
+bool parseDate(const char* text, int64_t& days) {
+    if (!text || std::strlen(text) != 10 || text[4] != '-' || text[7] != '-') return false;
+    const std::string t(text);
+    int year = 0, month = 0, day = 0;
+    if (!parseNumber(t.substr(0, 4).c_str(), 1970, 9999, year) || !parseNumber(t.substr(5, 2).c_str(), 1, 12, month) ||
+        !parseNumber(t.substr(8, 2).c_str(), 1, 31, day))
+        return false;
+    const std::chrono::year_month_day date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                                           std::chrono::day{static_cast<unsigned>(day)}};
+    if (!date.ok()) return false;
+    days = std::chrono::sys_days{date}.time_since_epoch().count();
+    return true;
 }
 
 }  // namespace
@@ -76,6 +93,13 @@ int parseCommandLine(int argc, char** argv, LaunchOptions& options) {
             if (!value || !*value) return fail("--script wants a file");
             options.scriptPath = value;
             ++i;
+        } else if (arg == "--date") {
+            if (!parseDate(value, options.date)) return fail("--date wants a day as YYYY-MM-DD, from 1970 on");
+            ++i;
+        } else if (arg == "--export-history") {
+            if (!value || !*value) return fail("--export-history wants a file, or - for standard output");
+            options.exportHistory = value;
+            ++i;
         } else if (arg == "--data-dir") {
             if (!value || !*value) return fail("--data-dir wants a folder");
             options.dataDir = value;
@@ -90,8 +114,9 @@ int parseCommandLine(int argc, char** argv, LaunchOptions& options) {
         return fail("--task-bar must be less than the screen's shorter side (at most " +
                     std::to_string(shorterSide - 1) + " here)");
     if (options.headless && options.scriptPath.empty()) return fail("--headless needs --script FILE");
-    if (!options.headless && (!options.scriptPath.empty() || options.minute >= 0))
-        return fail("--script and --minute go with --headless");
+    if (!options.headless && (!options.scriptPath.empty() || options.minute >= 0 || options.date >= 0))
+        return fail("--script, --minute and --date go with --headless");
+    if (!options.exportHistory.empty() && options.headless) return fail("--export-history goes without --headless");
     return -1;
 }
 

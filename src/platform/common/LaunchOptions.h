@@ -1,5 +1,6 @@
 #pragma once
 // What the command line chose, shared by the backends.
+#include <cstdint>
 #include <string>
 
 namespace platform {
@@ -14,6 +15,8 @@ struct LaunchOptions {
     int minute = -1;  // -1: the real UTC minute
     std::string dataDir;
     bool claimDataRoot = false;  // the headless runner holds the data root as a window copy does
+    int64_t date = -1;           // --date as days since 1970-01-01; -1: the real date
+    std::string exportHistory;
 };
 
 // Parses argv into options. Returns -1 to go on, or the status to exit with (usage printed).

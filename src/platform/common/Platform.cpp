@@ -1,4 +1,5 @@
 // The free functions of the platform contract, forwarded to the backend chosen at start-up.
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -56,11 +57,17 @@ void present(const uint16_t* pixels, int width, int height) { activeBackend().pr
 
 uint32_t tickCount() { return activeBackend().tickCount(); }
 SystemTime systemTimeUtc() { return activeBackend().systemTimeUtc(); }
+int64_t utcMilliseconds() { return activeBackend().utcMilliseconds(); }
+int64_t Backend::utcMilliseconds() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
 void sleepMs(uint32_t milliseconds) { activeBackend().sleepMs(milliseconds); }
 
 void messageBox(const std::u16string& text, const std::u16string& title) { activeBackend().messageBox(text, title); }
 bool openUrl(const std::u16string& address) { return activeBackend().openUrl(address); }
 void playSound(int resourceId, uint32_t flags) { activeBackend().playSound(resourceId, flags); }
+void logEvent(std::string_view line) { activeBackend().logEvent(line); }
 
 int shutdown() {
     int status = backend ? backend->finish() : 0;

@@ -1,7 +1,9 @@
 #include "platform/headless/HeadlessBackend.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
-#include <ctime>
+#include <iostream>
 
 #include "platform/common/Wave.h"
 
@@ -13,7 +15,8 @@ HeadlessBackend::HeadlessBackend(const LaunchOptions& options)
       taskBar(options.taskBarHeight),
       windowH(options.screenHeight - options.taskBarHeight),
       fixedMinute(options.minute),
-      claimDataRoot(options.claimDataRoot) {}
+      claimDataRoot(options.claimDataRoot),
+      utcStart(options.date >= 0 ? options.date * 86'400'000 : Backend::utcMilliseconds()) {}
 
 WindowResult HeadlessBackend::createWindow(const std::u16string&, const std::u16string&, int, WindowProcedure) {
     // The runner keeps the same files as a window copy, so only one of them may run on a data root.
@@ -36,11 +39,42 @@ void HeadlessBackend::setScript(std::vector<ScriptCommand> commands) {
     scripted = true;
 }
 
+void HeadlessBackend::streamScript(std::istream& in) {
+    setScript({});
+    stream = &in;
+    cursor = ScriptCursor{};
+}
+
+// A streamed script must be read further when every command read has run and its clock has not
+// got past until: the next line might be due by then.
+bool HeadlessBackend::awaitsLine(uint32_t until) const {
+    return stream && nextCommand == script.size() && cursor.clock <= until;
+}
+
+void HeadlessBackend::readLine() {
+    std::string line;
+    if (!std::getline(*stream, line)) {
+        stream = nullptr;
+        return;
+    }
+    std::string error;
+    if (!parseScript(line + "\n", script, error, cursor)) {
+        std::fprintf(stderr, "vortellanox: script: %s\n", error.c_str());
+        status = 2;
+        stream = nullptr;
+        script.resize(nextCommand);
+        queue.push_back({WM_CLOSE, 0, 0});
+    }
+}
+
 // Runs every script command whose time has come, in order.
 void HeadlessBackend::runDueCommands() {
-    while (nextCommand < script.size() && script[nextCommand].at <= now) runCommand(script[nextCommand++]);
+    do {
+        while (nextCommand < script.size() && script[nextCommand].at <= now) runCommand(script[nextCommand++]);
+        if (awaitsLine(now)) readLine();
+    } while ((nextCommand < script.size() && script[nextCommand].at <= now) || awaitsLine(now));
     // A script that ends without "close" is closed for it, once its last command has run.
-    if (scripted && nextCommand == script.size() && queue.empty() && !quitPosted) {
+    if (scripted && !stream && nextCommand == script.size() && queue.empty() && !quitPosted) {
         scripted = false;
         queue.push_back({WM_CLOSE, 0, 0});
     }
@@ -60,6 +94,8 @@ bool HeadlessBackend::getMessage(Message& message) {
     while (queue.empty()) {
         if (nextCommand < script.size()) {
             if (script[nextCommand].at > now) now = script[nextCommand].at;
+        } else if (stream) {
+            now = std::max(now, cursor.clock);  // nothing can come before the wait read last is over
         } else if (!quitPosted) {
             queue.push_back({WM_CLOSE, 0, 0});  // nothing will ever arrive: end instead of hanging
         }
@@ -86,10 +122,17 @@ void HeadlessBackend::present(const uint16_t* pixels, int width, int height) {
 }
 
 SystemTime HeadlessBackend::systemTimeUtc() {
-    const std::time_t seconds = std::time(nullptr);
-    std::tm utc{};
-    gmtime_r(&seconds, &utc);
-    SystemTime time{utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec};
+    using namespace std::chrono;
+    const sys_time<milliseconds> moment{milliseconds{utcMilliseconds()}};
+    const sys_days day = floor<days>(moment);
+    const year_month_day date{day};
+    const hh_mm_ss<seconds> clock{floor<seconds>(moment - day)};
+    SystemTime time{static_cast<int>(date.year()),
+                    static_cast<int>(static_cast<unsigned>(date.month())),
+                    static_cast<int>(static_cast<unsigned>(date.day())),
+                    static_cast<int>(clock.hours().count()),
+                    static_cast<int>(clock.minutes().count()),
+                    static_cast<int>(clock.seconds().count())};
     if (fixedMinute >= 0) time.minute = fixedMinute;
     return time;
 }
@@ -98,9 +141,15 @@ void HeadlessBackend::sleepMs(uint32_t milliseconds) {
     ++sleeps;
     // Advance in steps so that commands due inside the sleep run at their own times.
     const uint32_t until = now + milliseconds;
-    while (nextCommand < script.size() && script[nextCommand].at <= until) {
-        if (script[nextCommand].at > now) now = script[nextCommand].at;
-        runCommand(script[nextCommand++]);
+    for (;;) {
+        if (nextCommand < script.size() && script[nextCommand].at <= until) {
+            if (script[nextCommand].at > now) now = script[nextCommand].at;
+            runCommand(script[nextCommand++]);
+        } else if (awaitsLine(until)) {
+            readLine();
+        } else {
+            break;
+        }
     }
     now = until;
 }
@@ -123,6 +172,11 @@ void HeadlessBackend::playSound(int resourceId, uint32_t flags) {
     voiceEndsAt = now + wave.durationMs();
     soundLog.push_back({resourceId, now});
     if (echo) std::printf("sound %d at %u\n", resourceId, now);
+}
+
+void HeadlessBackend::logEvent(std::string_view line) {
+    eventLog.push_back(std::string(line) + " at " + std::to_string(now));
+    if (echo) std::printf("%s\n", eventLog.back().c_str());
 }
 
 int HeadlessBackend::finish() {

@@ -4,6 +4,7 @@
 // presented frames are kept (and written to PNG on request); sounds that would have played are logged.
 #include <cstdint>
 #include <deque>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -43,9 +44,17 @@ struct ScriptCommand {
 inline constexpr size_t longestScriptLine = 4096;
 inline constexpr int longestWaitMs = 3600000;
 
+// Where a script read piece by piece has got to: its clock and its last line number.
+struct ScriptCursor {
+    uint32_t clock = 0;
+    int line = 0;
+};
 // Parses a script; on failure sets error to "line N: ..." and returns false. Waits after the last
 // command are lived through: the run's implicit close comes at their end.
 bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, std::string& error);
+// Parses the next piece of a script, appending its commands and carrying the cursor on.
+bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, std::string& error,
+                 ScriptCursor& cursor);
 
 struct SoundEvent {
     int id;
@@ -71,14 +80,19 @@ public:
     void present(const uint16_t* pixels, int width, int height) override;
     uint32_t tickCount() override { return now; }
     SystemTime systemTimeUtc() override;
+    int64_t utcMilliseconds() override { return utcStart + now; }
     void sleepMs(uint32_t milliseconds) override;
     void messageBox(const std::u16string& text, const std::u16string& title) override;
     bool openUrl(const std::u16string& address) override;
     void playSound(int resourceId, uint32_t flags) override;
+    void logEvent(std::string_view line) override;
     int finish() override;
 
     // --- for the runner and for tests
     void setScript(std::vector<ScriptCommand> commands);  // the run closes itself after the last command
+    // Reads the script from in as it is needed, a line at a time: the virtual clock stands still while
+    // a line is awaited, so a run is the same as from a file. The end of in ends the script.
+    void streamScript(std::istream& in);
     void pushMessage(const Message& message) { queue.push_back(message); }
     void pushKey(uint32_t key);  // down and up
     void pushTap(int x, int y);  // press and release, with double-click detection
@@ -93,6 +107,7 @@ public:
     uint64_t presentCount() const { return presents; }
     uint64_t sleepCount() const { return sleeps; }
     const std::vector<SoundEvent>& sounds() const { return soundLog; }
+    const std::vector<std::string>& events() const { return eventLog; }  // "posed 7 x 8 at 1200"
     const std::vector<std::u16string>& openedAddresses() const { return addresses; }
     const std::vector<std::u16string>& messageBoxes() const { return notices; }
     bool windowCreated() const { return created; }
@@ -101,6 +116,8 @@ public:
 
 private:
     void runDueCommands();
+    bool awaitsLine(uint32_t until) const;
+    void readLine();
     void runCommand(const ScriptCommand& command);
     void typeAnswer(const ScriptCommand& command);
     void enqueuePress(uint32_t message, int x, int y);
@@ -112,6 +129,7 @@ private:
     int fixedMinute;
     bool claimDataRoot;
     std::unique_ptr<SingleInstance> instance;
+    int64_t utcStart;  // the UTC time at virtual 0, in ms
     bool numLock = true;
     bool echo = false;
     bool created = false;
@@ -126,11 +144,14 @@ private:
     std::vector<ScriptCommand> script;
     size_t nextCommand = 0;
     bool scripted = false;
+    std::istream* stream = nullptr;  // while a streamed script has lines to come
+    ScriptCursor cursor;
     DoubleClickDetector doubleClicks;
     std::vector<uint16_t> frame;
     int frameW = 0;
     int frameH = 0;
     std::vector<SoundEvent> soundLog;
+    std::vector<std::string> eventLog;
     std::vector<std::u16string> addresses;
     std::vector<std::u16string> notices;
 };

@@ -132,11 +132,12 @@ bool parseCommand(const std::string& verb, std::istringstream& in, ScriptCommand
 
 }  // namespace
 
-bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, std::string& error) {
+bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, std::string& error,
+                 ScriptCursor& cursor) {
     std::istringstream lines(text);
     std::string line;
-    uint32_t clock = 0;
-    int number = 0;
+    uint32_t& clock = cursor.clock;
+    int& number = cursor.line;
     while (std::getline(lines, line)) {
         ++number;
         if (line.size() > longestScriptLine) {
@@ -171,12 +172,18 @@ bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, 
         }
         commands.push_back(command);
     }
+    return true;
+}
+
+bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, std::string& error) {
+    ScriptCursor cursor;
+    if (!parseScript(text, commands, error, cursor)) return false;
     // Waits at the end: the close that would follow the last command comes after them instead.
-    if (!commands.empty() ? clock > commands.back().at : clock > 0) {
+    if (!commands.empty() ? cursor.clock > commands.back().at : cursor.clock > 0) {
         ScriptCommand close;
         close.kind = ScriptCommand::Close;
-        close.at = clock;
-        close.line = number;
+        close.at = cursor.clock;
+        close.line = cursor.line;
         commands.push_back(close);
     }
     return true;
