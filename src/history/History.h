@@ -137,6 +137,8 @@ public:
     SessionId beginSession(const SessionStart& start);
     void recordAnswer(SessionId session, const Answer& answer);
     void endSession(SessionId session, const SessionEnd& end);
+    // Many answers in one transaction (an import, or a benchmark's year of play).
+    void recordAnswers(SessionId session, std::vector<Answer> answers);
     // Waits until every row queued before the call is committed.
     void flush();
 
@@ -157,6 +159,7 @@ private:
         SessionId session = 0;
         SessionStart start;
         Answer answer;
+        std::vector<Answer> more;  // after answer, in the same transaction
         SessionEnd end;
     };
     void writerLoop();

@@ -180,6 +180,17 @@ void HistoryStore::recordAnswer(SessionId session, const Answer& answer) {
     enqueue(std::move(job));
 }
 
+void HistoryStore::recordAnswers(SessionId session, std::vector<Answer> answers) {
+    if (answers.empty()) return;
+    Job job;
+    job.kind = Job::Record;
+    job.session = session;
+    job.answer = std::move(answers.front());
+    answers.erase(answers.begin());
+    job.more = std::move(answers);
+    enqueue(std::move(job));
+}
+
 void HistoryStore::endSession(SessionId session, const SessionEnd& end) {
     Job job;
     job.kind = Job::End;
@@ -226,23 +237,29 @@ void HistoryStore::runJob(const Job& job) {
             .bind(5, static_cast<int64_t>(job.start.operations));
         if (!insert.run()) error = insert.error();
     } else if (job.kind == Job::Record) {
-        const Answer& a = job.answer;
         Statement insert(db,
                          "INSERT INTO answers(session, shown_at, mode, difficulty, level, operation, first, second,"
                          " expected, typed, outcome, response_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        insert.bind(1, job.session)
-            .bind(2, a.shownAt)
-            .bind(3, static_cast<int64_t>(a.mode))
-            .bind(4, a.difficulty)
-            .bind(5, a.level)
-            .bind(6, static_cast<int64_t>(a.op))
-            .bind(7, a.first)
-            .bind(8, a.second)
-            .bind(9, a.expected)
-            .bind(10, a.typed)
-            .bind(11, static_cast<int64_t>(a.outcome))
-            .bind(12, a.responseMs);
-        if (!insert.run()) error = insert.error();
+        const bool batch = !job.more.empty();
+        if (batch) error = execute(db, "BEGIN");
+        for (size_t i = 0; error == SQLITE_OK && i <= job.more.size(); ++i) {
+            const Answer& a = i == 0 ? job.answer : job.more[i - 1];
+            insert.reset();
+            insert.bind(1, job.session)
+                .bind(2, a.shownAt)
+                .bind(3, static_cast<int64_t>(a.mode))
+                .bind(4, a.difficulty)
+                .bind(5, a.level)
+                .bind(6, static_cast<int64_t>(a.op))
+                .bind(7, a.first)
+                .bind(8, a.second)
+                .bind(9, a.expected)
+                .bind(10, a.typed)
+                .bind(11, static_cast<int64_t>(a.outcome))
+                .bind(12, a.responseMs);
+            if (!insert.run()) error = insert.error();
+        }
+        if (batch) error = error == SQLITE_OK ? execute(db, "COMMIT") : (execute(db, "ROLLBACK"), error);
     } else {
         Statement update(db, "UPDATE sessions SET ended_at = ?, score = ?, level = ?, ending = ? WHERE id = ?");
         update.bind(1, job.end.endedAt)

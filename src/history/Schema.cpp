@@ -53,6 +53,11 @@ Verdict verdictFor(int error) {
     return error == SQLITE_BUSY || error == SQLITE_LOCKED ? Verdict::InUse : Verdict::SetAside;
 }
 
+bool hasTables(sqlite3* db) {
+    Statement tables(db, "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name IN ('sessions', 'answers')");
+    return tables.step() && tables.integer(0) == 2;
+}
+
 }  // namespace
 
 int execute(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
@@ -60,20 +65,24 @@ int execute(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr
 int schemaVersion() { return static_cast<int>(std::size(migrations)); }
 
 Verdict prepareDatabase(sqlite3* db, std::string& reason) {
-    Statement identity(db, "PRAGMA application_id");
-    if (!identity.step()) {
-        reason = std::string("it cannot be read (") + sqlite3_errstr(identity.error()) + ")";
-        return verdictFor(identity.error());
+    int64_t id = 0, version = 0;
+    bool empty = false;
+    {  // the journal mode cannot change while a statement is open
+        Statement identity(db, "PRAGMA application_id");
+        if (!identity.step()) {
+            reason = std::string("it cannot be read (") + sqlite3_errstr(identity.error()) + ")";
+            return verdictFor(identity.error());
+        }
+        id = identity.integer(0);
+        Statement versionQuery(db, "PRAGMA user_version");
+        Statement objects(db, "SELECT count(*) FROM sqlite_schema");
+        if (!versionQuery.step() || !objects.step()) {
+            reason = std::string("it cannot be read (") + sqlite3_errstr(objects.error()) + ")";
+            return verdictFor(objects.error());
+        }
+        version = versionQuery.integer(0);
+        empty = objects.integer(0) == 0 && version == 0;
     }
-    const int64_t id = identity.integer(0);
-    Statement versionQuery(db, "PRAGMA user_version");
-    Statement objects(db, "SELECT count(*) FROM sqlite_schema");
-    if (!versionQuery.step() || !objects.step()) {
-        reason = std::string("it cannot be read (") + sqlite3_errstr(objects.error()) + ")";
-        return verdictFor(objects.error());
-    }
-    const int64_t version = versionQuery.integer(0);
-    const bool empty = objects.integer(0) == 0 && version == 0;
     if (id != applicationId && !(id == 0 && empty)) {
         reason = "it is not a Vortellanox history";
         return Verdict::SetAside;
@@ -82,14 +91,22 @@ Verdict prepareDatabase(sqlite3* db, std::string& reason) {
         reason = "it was written by a newer version of Vortellanox";
         return Verdict::SetAside;
     }
+    // Our identity with our tables missing is a damaged file; it is left exactly as it was found.
+    if (version > 0 && !hasTables(db)) {
+        reason = "it is damaged";
+        return Verdict::SetAside;
+    }
     if (sqlite3_db_readonly(db, "main") == 1) {
         reason = "it cannot be written";
         return Verdict::SetAside;
     }
-    Statement journal(db, "PRAGMA journal_mode=WAL");
-    if (!journal.step() || journal.text(0) != "wal") {
-        reason = std::string("it cannot be written (") + sqlite3_errstr(journal.error()) + ")";
-        return verdictFor(journal.error());
+    {
+        Statement journal(db, "PRAGMA journal_mode=WAL");
+        const bool wal = journal.step() && journal.text(0) == "wal";
+        if (!wal) {
+            reason = std::string("it cannot be written (") + sqlite3_errstr(journal.error()) + ")";
+            return verdictFor(journal.error());
+        }
     }
     execute(db, "PRAGMA synchronous=NORMAL");
     for (int64_t step = version; step < schemaVersion(); ++step) {
@@ -104,12 +121,6 @@ Verdict prepareDatabase(sqlite3* db, std::string& reason) {
             reason = std::string("it cannot be brought up to date (") + sqlite3_errstr(error) + ")";
             return verdictFor(error);
         }
-    }
-    // Our identity with our tables missing is a damaged file.
-    Statement tables(db, "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name IN ('sessions', 'answers')");
-    if (!tables.step() || tables.integer(0) != 2) {
-        reason = "it is damaged";
-        return Verdict::SetAside;
     }
     return Verdict::Usable;
 }
