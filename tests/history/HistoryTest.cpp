@@ -105,8 +105,9 @@ TEST_F(History, SetsAsideWhatItCannotUseAndBeginsAnew) {
         EXPECT_EQ(store.sessionAnswers(1).size(), 1u);
         store.close();
         // Each one kept whole under a name of its own; none overwrites an earlier one.
-        const std::string kept = keptNames.empty() ? "history-2025-12-07.sqlite"
-                                                   : "history-2025-12-07-" + std::to_string(keptNames.size() + 1) + ".sqlite";
+        const std::string kept = keptNames.empty()
+                                     ? "history-2025-12-07.sqlite"
+                                     : "history-2025-12-07-" + std::to_string(keptNames.size() + 1) + ".sqlite";
         EXPECT_NE(notice.find(kept), std::string::npos) << notice;
         EXPECT_TRUE(bytesOf(kept) == before);  // (not printed: binary)
         keptNames.push_back(kept);
