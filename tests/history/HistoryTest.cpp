@@ -124,6 +124,17 @@ TEST_F(History, RunsWithoutHistoryWhereNothingCanBeSetAside) {
     EXPECT_TRUE(store.sessionAnswers(session).empty());
     EXPECT_EQ(store.factGrid(Operation::Add)[0], FactState::NotSeen);
 
+    // Locked by another program: left alone, neither used nor moved.
+    std::filesystem::remove(database());
+    sqlite3* other = nullptr;
+    sqlite3_open(database().c_str(), &other);
+    sqlite3_exec(other, "PRAGMA locking_mode=EXCLUSIVE; CREATE TABLE t(x); BEGIN EXCLUSIVE;", nullptr, nullptr,
+                 nullptr);
+    EXPECT_FALSE(store.open(root.string(), noon));
+    EXPECT_NE(store.takeNotice().find("locked"), std::string::npos);
+    sqlite3_close(other);
+    EXPECT_FALSE(std::filesystem::exists(root / "history-2025-12-07.sqlite"));
+
     putBytes("plain-file", "x");  // a data folder that cannot be made (as a read-only one)
     EXPECT_FALSE(store.open((root / "plain-file").string(), noon));
     EXPECT_NE(store.lastProblem(), "");
