@@ -300,26 +300,25 @@ FactGrid HistoryStore::factGrid(Operation op) {
                     "SELECT outcome, response_ms FROM answers WHERE operation = ? AND first = ? AND second = ?"
                     " ORDER BY id DESC LIMIT 3");
     std::vector<Answer> last;
-    for (int a = 0; a < gridSide; ++a) {
-        for (int b = 0; b < gridSide; ++b) {
-            const std::optional<Fact> fact = gridFact(op, a, b);
-            FactState& cell = grid[static_cast<size_t>(a * gridSide + b)];
-            if (!fact) {
-                cell = FactState::NoFact;
-                continue;
-            }
-            if (!db) continue;
-            last.clear();
-            tries.reset();
-            tries.bind(1, static_cast<int64_t>(op)).bind(2, fact->first).bind(3, fact->second);
-            while (tries.step()) {
-                Answer answer;
-                answer.outcome = static_cast<Outcome>(tries.number(0));
-                answer.responseMs = tries.number(1);
-                last.push_back(answer);
-            }
-            cell = factState(last);
+    for (size_t at = 0; at < grid.size(); ++at) {
+        const int a = static_cast<int>(at) / gridSide;
+        const int b = static_cast<int>(at) % gridSide;
+        const std::optional<Fact> fact = gridFact(op, a, b);
+        if (!fact) {
+            grid[at] = FactState::NoFact;
+            continue;
         }
+        if (!db) continue;
+        last.clear();
+        tries.reset();
+        tries.bind(1, static_cast<int64_t>(op)).bind(2, fact->first).bind(3, fact->second);
+        while (tries.step()) {
+            Answer answer;
+            answer.outcome = static_cast<Outcome>(tries.number(0));
+            answer.responseMs = tries.number(1);
+            last.push_back(answer);
+        }
+        grid[at] = factState(last);
     }
     return grid;
 }

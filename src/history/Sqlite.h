@@ -13,7 +13,9 @@ constexpr int32_t applicationId = 0x56784869;
 
 class Statement {
 public:
-    Statement(sqlite3* db, const char* sql) { result = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr); }
+    Statement(sqlite3* db, const char* sql) {
+        result = db ? sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) : SQLITE_MISUSE;
+    }
     ~Statement() { sqlite3_finalize(statement); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
