@@ -31,6 +31,13 @@ struct CloseDatabase {
 
 int exportCsv(const std::string& folder, const std::string& file) {
     const bool toStandardOutput = file == "-";
+    const std::filesystem::path path = std::filesystem::path(folder) / "history.sqlite";
+    // Opening the target truncates it: never the history itself (or its log) by a slip of the hand.
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        std::error_code error;
+        if (!toStandardOutput && std::filesystem::equivalent(file, path.string() + suffix, error))
+            return fail("will not write over the history itself: " + file);
+    }
     std::FILE* out = toStandardOutput ? stdout : std::fopen(file.c_str(), "wb");
     if (!out) return fail("cannot write " + file);
     const auto finish = [&](int status) {
@@ -41,7 +48,6 @@ int exportCsv(const std::string& folder, const std::string& file) {
     };
 
     std::fputs("time,mode,operation,first,second,expected,typed,outcome,ms\r\n", out);
-    const std::filesystem::path path = std::filesystem::path(folder) / "history.sqlite";
     std::error_code missing;
     if (!std::filesystem::exists(path, missing)) return finish(0);
 

@@ -234,6 +234,8 @@ TEST_F(History, ExportsEveryAnswerAsCsv) {
               "2025-12-07T10:15:03.250Z,practice,-,12,5,7,\"1,\"\"2\",wrong,3250\r\n"
               "1970-01-01T00:00:00.000Z,arcade,/,0,3,0,,timeout,10000\r\n");
     EXPECT_EQ(exportCsv(root.string(), (root / "missing" / "x.csv").string()), 1);
+    EXPECT_EQ(exportCsv(root.string(), (root / "." / "history.sqlite").string()), 1);
+    EXPECT_EQ(store.sessionAnswers(s).size(), 2u);  // untouched
     store.close();
     putBytes("history.sqlite", "not a database at all, just some text that is long enough");
     EXPECT_EQ(exportCsv(root.string(), (root / "out.csv").string()), 1);
