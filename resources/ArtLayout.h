@@ -2,7 +2,8 @@
 // Where everything the program draws or plays lives, and the numbers the artwork is built around:
 // resource ids, bitmap sizes, colour keys, the regions cut from the two front-end sprite sheets, the
 // panel frame's bands, the sound formats and the icon sizes. The generator draws to these numbers
-// and the front-end cuts its regions with them, so they are kept here once.
+// and the program (src/) cuts its regions and loads its resources with them, so they are kept here once:
+// the generator includes it as "ArtLayout.h", the program as "resources/ArtLayout.h".
 #include <array>
 #include <cstdint>
 
@@ -25,8 +26,9 @@ constexpr int iconId = 118;
 
 // The title logo is keyed on white (it sits on the white panel); the sheets on the light blue of
 // the front-end's background, so a region's keyed pixels show the screen behind them.
+constexpr Colour24 frontEndBackground = 0x00FFE7DB;
 constexpr Colour24 logoColourKey = 0x00FFFFFF;
-constexpr Colour24 sheetColourKey = 0x00FFE7DB;
+constexpr Colour24 sheetColourKey = frontEndBackground;
 
 // The three bands of the panel frame, outermost first.
 constexpr Colour24 frameOuterBand = 0x00242DAD;   // dark red

@@ -38,8 +38,6 @@ int32_t GameApp::run() {
         width = fallbackWidth;
         height = fallbackHeight;
     }
-    const uint32_t directions[8] = {platform::VK_UP, platform::VK_DOWN, platform::VK_LEFT, platform::VK_RIGHT};
-    std::copy(std::begin(directions), std::end(directions), keyTable);
 
     if (!createMainWindow(name)) return 0;
     frameBuffer = FrameBuffer::create(width, height);
@@ -55,7 +53,6 @@ int32_t GameApp::run() {
     int32_t exitCode = 0;
     mainLoop(exitCode);
     onExit();
-    showInputPanelButton();
     return exitCode;
 }
 
@@ -101,7 +98,6 @@ bool GameApp::createMainWindow(const WString& title) {
             return false;
     }
     window = true;
-    hideInputPanelButton();
     return true;
 }
 

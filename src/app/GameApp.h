@@ -1,6 +1,19 @@
 #pragma once
-// The application object: owns the one window, the frame buffer, the message pump with its frame
-// pacing, and the order of start-up and shutdown. Game code overrides the virtual operations.
+// The application framework (src/app): the application object, which owns the one window, the frame
+// buffer, the message pump with its frame pacing, and the order of start-up and shutdown; the window
+// procedure (WindowMessages.cpp); screen size and orientation (Screen.cpp); the tick timer.
+// Game code overrides the virtual operations. Where the rest lives: README, "Layout of the source".
+//
+// One frame, in order (GameApp::stepFrame, run by the main loop whenever the message queue is empty):
+//   1. the input that arrived since the last frame has been handled: each key and stylus message went
+//      through handleMessage as it came (widgets first, then onKeyDown / the pointer operations);
+//   2. watch the screen: a rotation replaces the frame buffer and calls onResize;
+//   3. empty the HitList, so only the widgets drawn in this frame take the next taps;
+//   4. clear the frame buffer to backgroundColor();
+//   5. updateAndDraw(): the front-end reads the latches the taps set, updates, and draws its screen
+//      (or the game's frame);
+//   6. present the frame buffer;
+//   7. sleep for the rest of the 25 ms period (not at all when the frame took longer).
 #include <cstdint>
 #include <memory>
 
@@ -16,23 +29,23 @@ public:
     GameApp(const GameApp&) = delete;
     GameApp& operator=(const GameApp&) = delete;
 
-    // The operations game code overrides, in slot order after the destructor.
+    // The operations game code overrides.
     virtual Rgb backgroundColor();
     virtual void onStart() {}
     virtual void onExit() {}
     virtual void updateAndDraw() {}
-    virtual void reservedOperation() {}
     virtual void onActivate() {}
     virtual void onResize(int32_t, int32_t) {}
-    virtual void updateAndDrawAlternate() { updateAndDraw(); }
     virtual void onPointerDown(int32_t, int32_t) {}
     virtual void onPointerUp(int32_t, int32_t) {}
     virtual void onDoubleClick(int32_t, int32_t) {}
     virtual void onRightButtonDown(int32_t, int32_t) {}
     virtual void onRightDoubleClick(int32_t, int32_t) {}
     virtual void onPointerMove(int32_t, int32_t) {}
-    virtual bool onKeyDown(uint32_t, const uint32_t*) { return false; }
-    virtual bool onKeyUp(uint32_t, const uint32_t*) { return false; }
+    // Keys arrive as the backend translated them (platform/Keys.h): digits as "0"-"9", the phone's
+    // star and hash keys as VK_F8 and VK_F9.
+    virtual bool onKeyDown(uint32_t) { return false; }
+    virtual bool onKeyUp(uint32_t) { return false; }
 
     // Everything from start-up to shutdown; returns the exit code given to the quit message.
     int32_t run();
@@ -50,11 +63,8 @@ public:
     bool isSmallScreen() const { return width <= 176 && height <= 220; }
     bool isNarrowScreen() const { return width <= 320; }
     bool isNearlySquare() const;
-    void hideInputPanelButton() {}  // the desktop has no input-panel button to hide
-    void showInputPanelButton() {}
 
     bool continuousFrames = false;
-    uint32_t keyTable[8] = {};
     WString name = u"Brinmoor Mobile";
     int32_t iconId = 101;
     uint32_t framePeriodMs = 0;
@@ -85,7 +95,3 @@ GameApp* createApplication();
 
 // The entry function: creates the application, runs it and deletes it. Always returns 0.
 int runApplication();
-
-// The handheld's NumLock translation: with NumLock on, keypad digits become "0"-"9" and keypad
-// operators their characters; everything else passes unchanged.
-uint32_t translateKey(uint32_t key, bool numLock);

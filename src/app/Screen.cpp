@@ -37,6 +37,5 @@ void GameApp::watchScreen() {
         if (platform::windowHeight() != height) platform::moveWindow(width, height);
         return;
     }
-    hideInputPanelButton();
     if (platform::workAreaTop() != 0 && adjustToScreen()) onResize(width, height);
 }

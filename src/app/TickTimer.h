@@ -13,7 +13,6 @@ public:
     uint32_t elapsedSeconds() const { return elapsedMs() / 1000; }
     uint32_t pause();
     void resume();  // continues the count where pause froze it
-    bool isPaused() const { return paused; }
 
 private:
     uint32_t startTick;

@@ -1,18 +1,11 @@
-// The window procedure: stylus to the widgets first and then to the application, keys after the
-// keypad translation, and activation, painting and closing driving the main loop's flags. Almost
-// every input ends with a redraw request, which a continuously drawing program skips.
+// The window procedure: stylus to the widgets first and then to the application, keys as the backend
+// translated them (platform/Keys.h), and activation, painting and closing driving the main loop's
+// flags. Almost every input ends with a redraw request, which a continuously drawing program skips.
 #include "app/GameApp.h"
 #include "platform/Platform.h"
 #include "ui/HitList.h"
 
 using namespace platform;
-
-uint32_t translateKey(uint32_t key, bool numLock) {
-    if (!numLock) return key;
-    if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) return key - 48;
-    if (key >= VK_MULTIPLY && key <= VK_DIVIDE) return key - 64;
-    return key;
-}
 
 void GameApp::onActivationMessage(uint32_t wParam) {
     if ((wParam & 0xFFFF) == WA_INACTIVE) {
@@ -22,7 +15,6 @@ void GameApp::onActivationMessage(uint32_t wParam) {
     if (active) return;
     active = true;
     onActivate();
-    hideInputPanelButton();
     if (adjustToScreen()) onResize(width, height);
     stepFrame(true);
 }
@@ -43,7 +35,6 @@ intptr_t GameApp::handleMessage(uint32_t message, uint32_t wParam, int32_t lPara
             return 0;
         case WM_PAINT:
             active = true;
-            hideInputPanelButton();
             stepFrame(false);
             return defaultWindowProcedure({message, wParam, lParam});
         case WM_CLOSE:
@@ -54,10 +45,10 @@ intptr_t GameApp::handleMessage(uint32_t message, uint32_t wParam, int32_t lPara
         case WM_ERASEBKGND:
             return 0;
         case WM_KEYDOWN:
-            onKeyDown(translateKey(wParam, numLockOn()), keyTable);
+            onKeyDown(wParam);
             break;
         case WM_KEYUP:
-            onKeyUp(translateKey(wParam, numLockOn()), keyTable);
+            onKeyUp(wParam);
             break;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) != SC_CLOSE) return defaultWindowProcedure({message, wParam, lParam});

@@ -4,15 +4,13 @@
 
 #include "platform/Platform.h"
 #include "render/Primitives.h"
+#include "resources/ArtLayout.h"
 #include "text/TextDraw.h"
 #include "ui/Palette.h"
 
 namespace {
 
-constexpr Rgb menuBackground = 0x00FFE7DB;
 constexpr Rgb playBackground = 0x00FFFFFF;
-constexpr int32_t sheetColourKey = 0x00FFE7DB;
-constexpr int32_t titleColourKey = 0x00FFFFFF;
 
 constexpr uint32_t digitKey(int32_t digit) { return static_cast<uint32_t>('0' + digit); }
 
@@ -22,7 +20,7 @@ ArcadeGame::ArcadeGame() { distinguishDoubleClick = false; }
 
 ArcadeGame::~ArcadeGame() = default;
 
-Rgb ArcadeGame::backgroundColor() { return screen == ScreenGame ? playBackground : menuBackground; }
+Rgb ArcadeGame::backgroundColor() { return screen == ScreenGame ? playBackground : art::frontEndBackground; }
 
 void ArcadeGame::onStart() {
     buildGameUi();
@@ -125,10 +123,10 @@ void ArcadeGame::leaveGameOver() {
     showGameOptions();
 }
 
-bool ArcadeGame::onKeyUp(uint32_t key, const uint32_t* keys) {
+bool ArcadeGame::onKeyUp(uint32_t key) {
     keyHeld[key & 0xFF] = false;
     heldAtGameOver[key & 0xFF] = false;
-    return GameApp::onKeyUp(key, keys);
+    return GameApp::onKeyUp(key);
 }
 
 bool ArcadeGame::gameOverKeyDown(uint32_t key) {
@@ -137,7 +135,7 @@ bool ArcadeGame::gameOverKeyDown(uint32_t key) {
     return true;
 }
 
-bool ArcadeGame::onKeyDown(uint32_t key, const uint32_t* keys) {
+bool ArcadeGame::onKeyDown(uint32_t key) {
     const bool wasHeld = std::exchange(keyHeld[key & 0xFF], true);
     if (screen == ScreenGame && gameOver) return wasHeld || gameOverKeyDown(key);
     switch (screen) {
@@ -156,7 +154,7 @@ bool ArcadeGame::onKeyDown(uint32_t key, const uint32_t* keys) {
             }
             break;
         case ScreenGame:
-            return gameKeyDown(key, keys);
+            return gameKeyDown(key);
         default:
             return false;
     }
@@ -167,7 +165,7 @@ bool ArcadeGame::onKeyDown(uint32_t key, const uint32_t* keys) {
         backButton.takeClickLatch();
         return true;
     }
-    return gameKeyDown(key, keys);
+    return gameKeyDown(key);
 }
 
 bool ArcadeGame::onMainMenuKey(uint32_t key) {
@@ -205,8 +203,8 @@ void ArcadeGame::endGame() {
 void ArcadeGame::selectArcadeFont() { setCurrentFont(arcadeFont.get()); }
 
 void ArcadeGame::loadArtwork(int32_t sheetId, int32_t titleId) {
-    spriteSheet = std::make_unique<Image>(sheetId, sheetColourKey);
-    titleImage = std::make_unique<Image>(titleId, titleColourKey);
+    spriteSheet = std::make_unique<Image>(sheetId, art::sheetColourKey);
+    titleImage = std::make_unique<Image>(titleId, art::logoColourKey);
     titleRegion = std::make_unique<ImageRegion>(*titleImage, 0, 0, titleImage->width(), titleImage->height());
 }
 

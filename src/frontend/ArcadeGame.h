@@ -50,19 +50,16 @@ inline constexpr int32_t HighScoreRows = 5;
 class ArcadeGame : public GameApp {
 public:
     ArcadeGame();
-    // Slot 0.
     ~ArcadeGame() override;
 
-    // GameApp's operations. The ones not named here (the empty operation, onActivate, onResize,
-    // updateAndDrawAlternate, the six pointer operations and onKeyUp) keep GameApp's behaviour.
-    Rgb backgroundColor() override;                               // slot 1
-    void onStart() override;                                      // slot 2
-    void onExit() override;                                       // slot 3
-    void updateAndDraw() override;                                // slot 4
-    bool onKeyDown(uint32_t key, const uint32_t* keys) override;  // slot 15
-    bool onKeyUp(uint32_t key, const uint32_t* keys) override;    // slot 16
+    Rgb backgroundColor() override;
+    void onStart() override;
+    void onExit() override;
+    void updateAndDraw() override;
+    bool onKeyDown(uint32_t key) override;
+    bool onKeyUp(uint32_t key) override;
 
-    // The game operations, slots 17-26, in this order.
+    // The game operations.
     virtual void buildGameUi() {}
     virtual void releaseGameResources() {}
     virtual void gameFrame() {}
@@ -72,7 +69,7 @@ public:
     // Names the difficulty played, for the high-score table; leaves name alone when there is none.
     virtual void difficultyName(WString&) {}
     virtual void modeText(WString&) {}
-    virtual bool gameKeyDown(uint32_t, const uint32_t*) { return false; }
+    virtual bool gameKeyDown(uint32_t) { return false; }
     virtual int32_t exchangeGameSettings(DataFile&) { return 0; }
     // Whether the game shows its own options screen, where the player changes the game's settings.
     virtual bool gameOptionsShown() { return false; }

@@ -2,6 +2,7 @@
 // and the options screen with the credits. Two layouts: a full one with artwork, and a plain one for
 // the keypad phones' small screen, which has no room for pictures.
 #include "frontend/ArcadeGame.h"
+#include "resources/ArtLayout.h"
 #include "render/Primitives.h"
 #include "support/NumberText.h"
 #include "text/TextDraw.h"
@@ -21,32 +22,12 @@ const WString noticeLine = u"(c) 2024 Brinmoor";
 const WString rightsLine = u"All rights reserved.";
 const WString authorLine = u"by Brinmoor Mobile";
 
-constexpr Rgb frameBands[3] = {0x00242DAD, 0x000354FB, 0x0048CFFF};  // dark red, orange, yellow
-constexpr Rgb panelFill = 0x00FFFFFF;
+constexpr Rgb frameBands[3] = {art::frameOuterBand, art::frameMiddleBand, art::frameInnerBand};
 
-// A rectangle on a sprite sheet: x, y, width, height.
-struct SheetRect {
-    int32_t x, y, width, height;
-};
+const art::SheetLayout& sheetLayout(bool narrow) { return narrow ? art::narrowSheet : art::wideSheet; }
 
-struct SheetRegions {
-    SheetRect banner, strip, ornament, cornerTopLeft, cornerTopRight, cornerBottomLeft, cornerBottomRight, sideUpper,
-        sideLower;
-};
-
-constexpr SheetRegions narrowSheet{{0, 0, 210, 45}, {105, 103, 20, 25}, {211, 45, 45, 45},
-                                   {244, 0, 6, 6},  {250, 0, 6, 6},     {244, 6, 6, 6},
-                                   {250, 6, 6, 6},  {0, 45, 96, 83},    {132, 45, 79, 50}};
-constexpr SheetRegions wideSheet{{0, 0, 420, 90},   {210, 206, 40, 50}, {422, 90, 90, 90},
-                                 {488, 0, 12, 12},  {500, 0, 12, 12},   {488, 12, 12, 12},
-                                 {500, 12, 12, 12}, {0, 91, 192, 165},  {261, 90, 161, 100}};
-
-// How far below the banner's top (and the ornament's) the rows of strip tiles run.
-constexpr int32_t narrowStripOffset = 24;
-constexpr int32_t wideStripOffset = 47;
-
-std::unique_ptr<ImageRegion> cut(const Image& sheet, const SheetRect& rect) {
-    return std::make_unique<ImageRegion>(sheet, rect.x, rect.y, rect.width, rect.height);
+std::unique_ptr<ImageRegion> cut(const Image& sheet, const art::Region& region) {
+    return std::make_unique<ImageRegion>(sheet, region.x, region.y, region.width, region.height);
 }
 
 // Missing artwork measures nothing and draws nothing, so the screens still work without it.
@@ -91,16 +72,16 @@ bool ArcadeGame::buildFrontEnd() {
 
 void ArcadeGame::cutSheetRegions() {
     if (!spriteSheet) return;
-    const SheetRegions& set = isNarrowScreen() ? narrowSheet : wideSheet;
-    bannerRegion = cut(*spriteSheet, set.banner);
-    stripTile = cut(*spriteSheet, set.strip);
-    cornerOrnament = cut(*spriteSheet, set.ornament);
-    panelCornerTopLeft = cut(*spriteSheet, set.cornerTopLeft);
-    panelCornerTopRight = cut(*spriteSheet, set.cornerTopRight);
-    panelCornerBottomLeft = cut(*spriteSheet, set.cornerBottomLeft);
-    panelCornerBottomRight = cut(*spriteSheet, set.cornerBottomRight);
-    sideArtUpper = cut(*spriteSheet, set.sideUpper);
-    sideArtLower = cut(*spriteSheet, set.sideLower);
+    const art::SheetLayout& sheet = sheetLayout(isNarrowScreen());
+    bannerRegion = cut(*spriteSheet, sheet.bannerRegion);
+    stripTile = cut(*spriteSheet, sheet.stripTile);
+    cornerOrnament = cut(*spriteSheet, sheet.cornerOrnament);
+    panelCornerTopLeft = cut(*spriteSheet, sheet.panelCornerTopLeft);
+    panelCornerTopRight = cut(*spriteSheet, sheet.panelCornerTopRight);
+    panelCornerBottomLeft = cut(*spriteSheet, sheet.panelCornerBottomLeft);
+    panelCornerBottomRight = cut(*spriteSheet, sheet.panelCornerBottomRight);
+    sideArtUpper = cut(*spriteSheet, sheet.sideArtUpper);
+    sideArtLower = cut(*spriteSheet, sheet.sideArtLower);
 }
 
 void ArcadeGame::drawFrontEndScreen() {
@@ -156,7 +137,7 @@ void ArcadeGame::drawPlainLayout() {
 }
 
 int32_t ArcadeGame::drawArtwork() {
-    const int32_t stripOffset = isNarrowScreen() ? narrowStripOffset : wideStripOffset;
+    const int32_t stripOffset = sheetLayout(isNarrowScreen()).stripOffset;
     const int32_t bannerHeight = heightOf(bannerRegion);
     drawAt(bannerRegion, 0, 0);
     drawAt(sideArtUpper, 0, bannerHeight);
@@ -193,7 +174,7 @@ void ArcadeGame::drawPanelWithContent(const Rect& panel, int32_t menuY) {
 }
 
 void ArcadeGame::drawPanelBackground(const Rect& panel) {
-    fillRect(shrunk(panel, widthOf(panelCornerTopLeft) / 2), panelFill);
+    fillRect(shrunk(panel, widthOf(panelCornerTopLeft) / 2), art::panelFill);
 }
 
 // Three bands of colour from the outside in, one pixel each on narrow screens and two elsewhere,
@@ -201,7 +182,7 @@ void ArcadeGame::drawPanelBackground(const Rect& panel) {
 void ArcadeGame::drawPanelFrame(const Rect& panel) {
     const int32_t cornerWidth = widthOf(panelCornerTopLeft);
     const int32_t cornerHeight = heightOf(panelCornerTopLeft);
-    const int32_t band = isNarrowScreen() ? 1 : 2;
+    const int32_t band = sheetLayout(isNarrowScreen()).bandWidth;
     for (int32_t line = 0; line < 3 * band; ++line) {
         const Rgb colour = frameBands[line / band];
         drawHLine(panel.left + cornerWidth, panel.top + line, panel.right - cornerWidth, colour);

@@ -1,13 +1,10 @@
 #include "game/MathGame.h"
 
 #include "platform/Platform.h"
+#include "resources/ArtLayout.h"
 
 namespace {
 
-// The game whose problem the headless runner's "answer" command types.
-const MathGame* posingGame = nullptr;
-
-bool queryPosedProblem(platform::PosedProblem& problem) { return posingGame && posingGame->posedProblem(problem); }
 
 std::unique_ptr<Sound> makeSound(int32_t resourceId) {
     auto sound = std::make_unique<Sound>();
@@ -15,49 +12,28 @@ std::unique_ptr<Sound> makeSound(int32_t resourceId) {
     return sound;
 }
 
-// How the runner prints an operation.
-char operatorCharacter(uint16_t op) {
-    switch (op) {
-        case OpSubtraction:
-            return '-';
-        case OpMultiplication:
-            return 'x';
-        case OpDivision:
-            return '/';
-        default:
-            return '+';
-    }
-}
-
 }  // namespace
 
 MathGame::MathGame() {
     name = u"Vortellanox";
-    iconId = 118;
-    posingGame = this;
-    platform::setProblemQuery(queryPosedProblem);
+    iconId = art::iconId;
 }
 
-MathGame::~MathGame() {
-    if (posingGame == this) {
-        posingGame = nullptr;
-        platform::setProblemQuery(nullptr);
-    }
-}
+MathGame::~MathGame() = default;
 
 void MathGame::buildGameUi() {
     if (isNarrowScreen()) {
-        loadArtwork(130, 120);
+        loadArtwork(art::sheetNarrowId, art::logoNarrowId);
     } else {
-        loadArtwork(107, 106);
+        loadArtwork(art::sheetWideId, art::logoWideId);
     }
-    loadSounds(111, 113);
+    loadSounds(art::menuSoundId, art::gameOverSoundId);
 
-    rightSound = makeSound(108);
-    wrongSound = makeSound(110);
-    levelSound = makeSound(112);
-    tickSound = makeSound(114);
-    challengeSound = makeSound(115);
+    rightSound = makeSound(art::rightAnswerSoundId);
+    wrongSound = makeSound(art::wrongAnswerSoundId);
+    levelSound = makeSound(art::startSoundId);
+    tickSound = makeSound(art::tickSoundId);
+    challengeSound = makeSound(art::challengeSoundId);
     // A tick never cuts off a sound already playing.
     tickSound->playFlags = platform::SND_NOSTOP;
     round.sounds = {rightSound.get(), wrongSound.get(), levelSound.get(), tickSound.get(), challengeSound.get()};
@@ -133,7 +109,7 @@ void MathGame::act(OptionsScreen::Action action) {
     if (action == OptionsScreen::Action::Menu) returnToMenu();
 }
 
-bool MathGame::gameKeyDown(uint32_t key, const uint32_t*) {
+bool MathGame::gameKeyDown(uint32_t key) {
     // The front-end's own options and high-score screens pass on the keys they do not use; those
     // must not change the game's options while the player cannot see them.
     if (!isPlaying()) return false;
@@ -177,12 +153,8 @@ int32_t MathGame::exchangeGameSettings(DataFile& file) {
     return 0;
 }
 
-bool MathGame::posedProblem(platform::PosedProblem& problem) const {
+bool MathGame::posedProblem(Problem& problem) const {
     if (!isPlaying() || showingOptions || gameOver || !round.generator().isPosing()) return false;
-    const Problem& current = round.generator().current;
-    problem.first = current.first;
-    problem.op = operatorCharacter(current.op);
-    problem.second = current.second;
-    problem.result = current.result();
+    problem = round.generator().current;
     return true;
 }

@@ -29,10 +29,6 @@
 #include "support/Sound.h"
 #include "support/WString.h"
 
-namespace platform {
-struct PosedProblem;
-}
-
 class MathGame : public ArcadeGame {
 public:
     MathGame();
@@ -50,14 +46,14 @@ public:
     void resumeClock() override { round.resumeClock(); }
     void difficultyName(WString& name) override;
     void modeText(WString& text) override { options.modeText(text); }
-    bool gameKeyDown(uint32_t key, const uint32_t* keys) override;
+    bool gameKeyDown(uint32_t key) override;
     int32_t exchangeGameSettings(DataFile& file) override;
     bool gameOptionsShown() override { return optionsShown(); }
 
     int32_t difficulty() const { return options.difficulty(); }
     bool optionsShown() const { return showingOptions; }
     // The problem the player sees; false while none is posed (options, game over, a level ending).
-    bool posedProblem(platform::PosedProblem& problem) const;
+    bool posedProblem(Problem& problem) const;
 
     Round round;
     PlayScreen play{*this};

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -112,7 +113,6 @@ intptr_t dispatchMessage(const Message& message);
 // What the system does with a message the program does not handle itself.
 intptr_t defaultWindowProcedure(const Message& message);
 void postQuitMessage(int exitCode);
-bool numLockOn();
 
 // ---------------------------------------------------------------------------------------------
 // Screen (the simulated handheld screen)
@@ -289,14 +289,10 @@ void reportFailure(const std::u16string& text);
 // nothing happens with a real window.
 void logEvent(std::string_view line);
 
-// A hook the game registers so the headless runner's "answer" command can type the right answer.
-struct PosedProblem {
-    int first = 0;
-    char op = '+';  // one of + - x /
-    int second = 0;
-    int result = 0;
-};
-using ProblemQuery = bool (*)(PosedProblem& problem);
-void setProblemQuery(ProblemQuery query);
+// What the headless runner's "answer" command asks the program, through the hook the entry point
+// installs: a line saying what is posed (the runner prints it) and the characters that answer it.
+// False when nothing is posed.
+using AnswerQuery = std::function<bool(std::string& posed, std::string& answer)>;
+void setAnswerQuery(AnswerQuery query);
 
 }  // namespace platform

@@ -11,7 +11,6 @@ void setDrawTarget(uint16_t* pixels, int32_t width, int32_t height) {
     target.clip = Rect{0, 0, width, height};
 }
 
-uint16_t* targetPixels() { return target.pixels; }
 int32_t targetWidth() { return target.width; }
 int32_t targetHeight() { return target.height; }
 void getClip(Rect& clip) { clip = target.clip; }

@@ -14,7 +14,6 @@ struct DrawTarget {
 
 // Points drawing at pixels and sets the clip to the whole target.
 void setDrawTarget(uint16_t* pixels, int32_t width, int32_t height);
-uint16_t* targetPixels();
 int32_t targetWidth();
 int32_t targetHeight();
 void getClip(Rect& clip);

@@ -1,16 +1,10 @@
 #include "render/ImageRegion.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "render/DrawTarget.h"
 
 namespace {
-
-int32_t saturate(int64_t value) {
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
 
 // Where a run of pixels is read from and written to. Callers clip.
 struct BlitRows {
@@ -44,48 +38,23 @@ void copyRowsKeyed(const BlitRows& blit, uint16_t key) {
 
 }  // namespace
 
-ImageRegion::ImageRegion(const Image& image, int32_t sourceLeft, int32_t sourceTop, int32_t stripWidth, int32_t height,
-                         int32_t frameCount)
-    : srcLeft(sourceLeft),
-      srcTop(sourceTop),
-      picture(&image),
-      frames(std::max(frameCount, 1)),
-      frameW(stripWidth / frames),
-      stripW(stripWidth),
-      heightPx(height) {}
-
-void ImageRegion::draw() {
-    if (!visible) return;
-    const int64_t first = int64_t{frameIndex} * frameW;
-    blitRegion(*this, saturate(first), saturate(first + frameW), 0);
-}
-
-void ImageRegion::bounds(Rect& rect) const {
-    const int64_t right = static_cast<int64_t>(posX) + frameW;
-    const int64_t bottom = static_cast<int64_t>(posY) + heightPx;
-    rect = Rect{posX, posY, saturate(right), saturate(bottom)};
-}
-
-void ImageRegion::setFrame(int32_t index) { frameIndex = std::clamp(index, 0, frames - 1); }
-
-void blitRegion(const ImageRegion& region, int32_t firstColumn, int32_t endColumn, int32_t rowOffset) {
-    const Image* image = region.image();
+void ImageRegion::draw() const {
+    const Image* image = picture;
     const DrawTarget& target = drawTarget();
-    if (image == nullptr || image->pixels() == nullptr || image->bitsPerPixel() > 8 || target.pixels == nullptr) return;
+    if (image->pixels() == nullptr || image->bitsPerPixel() > 8 || target.pixels == nullptr) return;
     const int64_t cl = std::max<int64_t>(target.clip.left, 0);
     const int64_t ct = std::max<int64_t>(target.clip.top, 0);
     const int64_t cr = std::min<int64_t>(target.clip.right, target.width);
     const int64_t cb = std::min<int64_t>(target.clip.bottom, target.height);
-    const int64_t x = region.x();
-    const int64_t y = region.y();
-    const int64_t frameWidth = region.frameWidth();
-    const int64_t height = region.height();
-    if (x >= cr || x + frameWidth < cl || y >= cb || y + height < ct) return;
+    const int64_t x = posX;
+    const int64_t y = posY;
+    const int64_t width = widthPx;
+    const int64_t height = heightPx;
+    if (x >= cr || x + width < cl || y >= cb || y + height < ct) return;
 
-    const int64_t width = std::min<int64_t>(frameWidth, int64_t{endColumn} - firstColumn);
     // Image column of screen column X is columnBase + X, image row of screen row Y is rowBase + Y.
-    const int64_t columnBase = int64_t{region.sourceLeft()} + firstColumn - x;
-    const int64_t rowBase = int64_t{region.sourceTop()} + rowOffset - y;
+    const int64_t columnBase = int64_t{srcLeft} - x;
+    const int64_t rowBase = int64_t{srcTop} - y;
     // The right edge is the target's width rather than the clip's.
     const int64_t left = std::max({x, cl, -columnBase});
     const int64_t right = std::min({x + width, int64_t{target.width}, image->width() - columnBase});
@@ -102,7 +71,7 @@ void blitRegion(const ImageRegion& region, int32_t firstColumn, int32_t endColum
                         image->palette().data()};
     // The key mode is chosen once per call, so the inner loop holds at most one comparison.
     const int32_t key = image->colourKey();
-    if (key != NoColourKey && region.keyEnabled()) {
+    if (key != NoColourKey) {
         copyRowsKeyed(blit, rgbTo565(static_cast<Rgb>(key)));
     } else {
         copyRows(blit);

@@ -232,12 +232,6 @@ void putPixel(int32_t x, int32_t y, Rgb colour) {
     if (insideClip(x, y)) *pixelAt(x, y) = rgbTo565(colour);
 }
 
-Rgb getPixel(int32_t x, int32_t y) {
-    const DrawTarget& target = drawTarget();
-    if (target.pixels == nullptr || x < 0 || y < 0 || x >= target.width || y >= target.height) return 0;
-    return rgbFrom565(*pixelAt(x, y));
-}
-
 void fillRect(const Rect& rect, Rgb colour) { fillArea(rect.left, rect.top, rect.right, rect.bottom, colour); }
 
 void fillBox(int32_t x, int32_t y, int32_t width, int32_t height, Rgb colour) {
@@ -298,10 +292,6 @@ void drawSmoothLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Rgb colour) 
         wuInterior(x0, y0, x1, y1, colour);
         putPixel(x1, y1, colour);
     }
-}
-
-void drawSmoothLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t, Rgb colour) {
-    drawSmoothLine(x0, y0, x1, y1, colour);
 }
 
 void fillCircle(int32_t cx, int32_t cy, int32_t radius, Rgb colour) {

@@ -27,8 +27,6 @@ void drawHLine(int32_t x0, int32_t y, int32_t x1, Rgb colour);
 // Column x from the smaller to the larger of y0 and y1, both included.
 void drawVLine(int32_t x, int32_t y0, int32_t y1, Rgb colour);
 void putPixel(int32_t x, int32_t y, Rgb colour);
-// The pixel at (x, y) widened to Rgb; black for a point outside the target.
-Rgb getPixel(int32_t x, int32_t y);
 
 // The area of rect; a rect with right < left or bottom < top draws nothing.
 void fillRect(const Rect& rect, Rgb colour);
@@ -48,8 +46,6 @@ int clipLine(int32_t& x0, int32_t& y0, int32_t& x1, int32_t& y1);
 
 // An anti-aliased line; horizontal, vertical and 45-degree lines are drawn solid.
 void drawSmoothLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Rgb colour);
-// The same; the extra argument (a thickness some callers pass) is ignored.
-void drawSmoothLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t unused, Rgb colour);
 
 // A filled disc; radius 0 is the single pixel (cx, cy), a negative radius draws nothing.
 void fillCircle(int32_t cx, int32_t cy, int32_t radius, Rgb colour);

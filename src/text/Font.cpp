@@ -73,28 +73,8 @@ void setCurrentFont(Font* font) {
     if (font) current = font;
 }
 
-void resetCurrentFont() { current = nullptr; }
-
 int32_t currentAscent() { return current ? current->ascent() : 0; }
 
 int32_t currentSpaceWidth() { return current ? current->spaceWidth() : 0; }
-
-int32_t lineMultiple(int32_t a, int32_t b) {
-    if (!current) return 0;
-    const int64_t height = current->ascent();
-    // Shifts are capped so that absurd arguments saturate instead of shifting past the value's width.
-    int64_t whole = 0;
-    if (a != 0) {
-        const int64_t magnitude = std::min<int64_t>(std::abs(int64_t{a}) - 1, 31);
-        whole = height << magnitude;
-        if (a < 0) whole = -whole;
-    }
-    int64_t fraction = 0;
-    if (b != 0) {
-        const int64_t magnitude = std::min<int64_t>(std::abs(int64_t{b}), 62);
-        fraction = (b < 0 ? -height : height) >> magnitude;
-    }
-    return static_cast<int32_t>(std::clamp<int64_t>(whole + fraction, INT32_MIN, INT32_MAX));
-}
 
 bool fontsAvailable() { return platform::fontsAvailable(); }

@@ -68,7 +68,6 @@ public:
     // The rasterised glyph of one code unit (not its low byte: a Polish L draws as itself).
     const CachedGlyph& glyph(char16_t code) { return glyphs.glyph(code); }
     void clearGlyphCache() { glyphs.clear(); }
-    uint32_t rasterisedGlyphCount() const { return glyphs.rasterisedCount(); }
 
 private:
     struct FaceCloser {
@@ -96,14 +95,8 @@ private:
 Font* currentFont();
 // Null is ignored: the current font stays.
 void setCurrentFont(Font* font);
-// Leaves no font current (the application does this when it starts).
-void resetCurrentFont();
 int32_t currentAscent();      // 0 without a current font
 int32_t currentSpaceWidth();  // 0 without a current font
-// A vertical distance in lines of the current font: 2^(|a| - 1) lines (none for a = 0) plus 1 / 2^|b| of a
-// line (none for b = 0), each term negative when its argument is. (1, 1) is one and a half lines, (2, 0)
-// two, (3, 0) four, (0, 1) half a line. 0 without a current font.
-int32_t lineMultiple(int32_t a, int32_t b);
 
 // False when no font at all can be opened; the program cannot show text then and should say so.
 bool fontsAvailable();

@@ -17,7 +17,6 @@ void GlyphCache::clear() {
 }
 
 void GlyphCache::rasterise(char16_t code, CachedGlyph& slot) {
-    ++rasterised;
     slot = CachedGlyph{};
     slot.ready = true;
     platform::GlyphBitmap bitmap;

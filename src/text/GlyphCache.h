@@ -30,8 +30,6 @@ public:
     const CachedGlyph& glyph(char16_t code);
     // Forgets every glyph; the next use of each rasterises it again.
     void clear();
-    // How many glyphs this cache has asked the font engine for since it was made.
-    uint32_t rasterisedCount() const { return rasterised; }
 
 private:
     void rasterise(char16_t code, CachedGlyph& slot);
@@ -39,7 +37,6 @@ private:
     platform::FontFace* face;
     std::array<CachedGlyph, 256> latin;  // the codes nearly every text uses, without hashing
     std::unordered_map<char16_t, CachedGlyph> others;
-    uint32_t rasterised = 0;
 };
 
 // Blends glyph in colour over the DrawTarget's pixels, its pen at penX on the row baselineY. Only the

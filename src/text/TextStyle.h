@@ -5,7 +5,6 @@
 #include "render/Colour.h"
 
 struct TextStyle {
-    bool enabled = true;          // carried for the callers; the text operations do not read it
     bool markup = true;           // "[" starts a colour tag such as "[red]"
     bool bracketColours = false;  // "(" and ")" take a colour by their nesting depth
     bool lowerCase = false;       // "A"-"Z" are laid out as "a"-"z"

@@ -15,8 +15,8 @@ int32_t CheckBox::getWidth() { return side(); }
 int32_t CheckBox::getHeight() { return side(); }
 
 void CheckBox::draw() {
-    if (enabled) registerForInput();
-    if (boundFlag && *boundFlag && showMark) {
+    registerForInput();
+    if (boundFlag && *boundFlag) {
         drawBox();
         drawTick();
     } else {

@@ -16,7 +16,6 @@ public:
     // Inverts the bound flag; nothing when none is bound.
     void toggle();
 
-    bool showMark = true;
     bool* boundFlag = nullptr;
 
 private:

@@ -22,11 +22,7 @@ void Widget::setSize(int32_t w, int32_t h) {
 
 void Widget::draw() {}
 void Widget::onPress(const Point&) {}
-void Widget::reservedA() {}
 void Widget::onClick(const Point&) {}
-bool Widget::offerInput(int32_t, int32_t) { return false; }
-void Widget::reservedB() {}
-void Widget::reservedC() {}
 
 void Widget::registerForInput() {
     appendToHitList(*this);

@@ -34,8 +34,6 @@ constexpr bool pointInRect(const Point& point, const Rect& rect) { return rect.c
 
 class Widget {
 public:
-    // The operations in the order of their table slots; the reserved ones keep the later
-    // operations in place and have no caller.
     virtual void setPosition(int32_t newX, int32_t newY);
     virtual void setWidth(int32_t w);
     virtual int32_t getWidth();
@@ -43,15 +41,10 @@ public:
     virtual int32_t getHeight();
     virtual void setSize(int32_t w, int32_t h);  // through setWidth and setHeight, so a kind's rules apply
     virtual void draw();
-    virtual void onPress(const Point& point);
-    virtual void reservedA();
+    virtual void onPress(const Point& point);  // set flags and latches only; the owner acts on them
     virtual void onClick(const Point& point);
-    virtual bool offerInput(int32_t a, int32_t b);
-    virtual void reservedB();
-    virtual void reservedC();
     virtual void registerForInput();  // appends to the HitList (while room is left) and records the clip
 
-    bool isPressed() const { return pressed; }
     Rgb outlineColour() const;
     Rgb fillColour() const;
     // The widget's rectangle as a panel in the colours of its pressed state.
@@ -64,7 +57,6 @@ public:
     int32_t y = 0;
     WString text;
     Rgb textColour = 0;
-    bool enabled = true;
     bool bordered = true;
     int32_t width = 0;
     int32_t height = 0;

@@ -1,4 +1,4 @@
-// Keys after the keypad translation, and the stylus at the widgets and at the application.
+// The stylus at the widgets and at the application.
 #include "RecordingApp.h"
 #include "ui/Widget.h"
 
@@ -21,44 +21,9 @@ private:
     std::vector<std::string>& log;
 };
 
-// The keys the application received for these key presses, down and up.
-std::vector<std::string> keysSeen(const RecordingApp& app) {
-    std::vector<std::string> keys;
-    for (const std::string& entry : app.calls())
-        if (entry.starts_with("key")) keys.push_back(entry);
-    return keys;
-}
-
-std::vector<std::string> downsAndUps(std::initializer_list<int> codes) {
-    std::vector<std::string> out;
-    for (int code : codes) {
-        out.push_back("keydown " + std::to_string(code));
-        out.push_back("keyup " + std::to_string(code));
-    }
-    return out;
-}
-
 }  // namespace
 
 using InputDispatch = AppTest;
-
-// With NumLock the keypad's digits and operators arrive as their characters; without it they pass
-// unchanged. Top-row digits and other keys are never touched.
-TEST_F(InputDispatch, NumLockTranslatesOnlyTheKeypad) {
-    const uint32_t pressed[] = {VK_NUMPAD0 + 7, VK_DIVIDE, VK_NUMPAD0, VK_NUMPAD9, VK_MULTIPLY, VK_DECIMAL, '0', '9',
-                                VK_RETURN,      VK_UP,     VK_F8};
-    for (bool numLock : {true, false}) {
-        SCOPED_TRACE(numLock ? "NumLock on" : "NumLock off");
-        HeadlessBackend& backend = useScreen(240, 320);
-        backend.setNumLock(numLock);
-        for (uint32_t key : pressed) backend.pushKey(key);
-        RecordingApp app;
-        runScript(app, "");
-        const auto expected = numLock ? downsAndUps({55, 47, 48, 57, 42, 46, 48, 57, 13, 38, 119})
-                                      : downsAndUps({103, 111, 96, 105, 106, 110, 48, 57, 13, 38, 119});
-        EXPECT_EQ(keysSeen(app), expected);
-    }
-}
 
 // A quick second tap on the same spot: where double clicks count as presses (the front-end), the
 // widgets see two whole clicks and onDoubleClick is never called; otherwise the second press is a

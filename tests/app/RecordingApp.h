@@ -33,7 +33,6 @@ public:
     std::vector<std::string> log;
     std::vector<uint32_t> frameTimes;     // tick count at the start of each frame's work
     std::vector<std::string> frameSizes;  // the draw target's size in each frame
-    std::vector<uint32_t> firstKeyTable;  // what came with the first key
     int frames = 0;
 
     Rgb backgroundColor() override { return background; }
@@ -65,13 +64,12 @@ public:
     void onRightDoubleClick(int32_t x, int32_t y) override { log.push_back("rightdouble " + point(x, y)); }
     void onPointerMove(int32_t x, int32_t y) override { log.push_back("move " + point(x, y)); }
 
-    bool onKeyDown(uint32_t key, const uint32_t* table) override {
-        if (firstKeyTable.empty()) firstKeyTable.assign(table, table + 8);
+    bool onKeyDown(uint32_t key) override {
         log.push_back("keydown " + std::to_string(key));
         if (afterKeyDown) afterKeyDown(key);
         return true;
     }
-    bool onKeyUp(uint32_t key, const uint32_t*) override {
+    bool onKeyUp(uint32_t key) override {
         log.push_back("keyup " + std::to_string(key));
         return true;
     }

@@ -21,7 +21,7 @@ TEST_F(Screen, RotationReplacesTheBufferAndResizesOnce) {
     EXPECT_EQ(std::pair(app.width, app.height), client);
     ASSERT_TRUE(app.frameBuffer);
     EXPECT_EQ(std::pair(app.frameBuffer->width(), app.frameBuffer->height()), client);
-    EXPECT_EQ(targetPixels(), app.frameBuffer->pixels());
+    EXPECT_EQ(drawTarget().pixels, app.frameBuffer->pixels());
     EXPECT_EQ(std::pair(backend.frameWidth(), backend.frameHeight()), client);
     EXPECT_EQ(backend.windowHeight(), 214);
 }

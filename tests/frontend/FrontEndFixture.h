@@ -66,7 +66,7 @@ public:
         if (const char16_t* known = ::difficultyName(difficultyIndex)) name = known;
     }
     void modeText(WString& text) override { text = mode; }
-    bool gameKeyDown(uint32_t key, const uint32_t*) override {
+    bool gameKeyDown(uint32_t key) override {
         keysPassed.push_back(key);
         if (key == keyG && isPlaying()) {
             score = finalScore;

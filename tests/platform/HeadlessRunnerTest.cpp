@@ -22,7 +22,7 @@ protected:
     HeadlessBackend& backend = resetHeadlessBackend();
 
     void TearDown() override {
-        setProblemQuery(nullptr);
+        setAnswerQuery(nullptr);
         resetHeadlessBackend();
     }
 
@@ -55,11 +55,12 @@ std::string describe(const Timed& timed) {
     return head + std::to_string(m.wParam);
 }
 
-bool playedProblem(PosedProblem& problem) {
-    problem = {12, 'x', 3, 36};
+bool playedProblem(std::string& posed, std::string& answer) {
+    posed = "problem 12 x 3 = 36";
+    answer = "36";
     return true;
 }
-bool noProblem(PosedProblem&) { return false; }
+bool noProblem(std::string&, std::string&) { return false; }
 
 }  // namespace
 
@@ -85,7 +86,7 @@ TEST_F(HeadlessRunner, ScriptedInputArrivesAtItsTimes) {
 
 // "answer" types the posed problem's result as digit keys and prints the problem.
 TEST_F(HeadlessRunner, AnswerTypesTheResultAndPrintsTheProblem) {
-    setProblemQuery(playedProblem);
+    setAnswerQuery(playedProblem);
     backend.setEcho(true);
     script("wait 40\nanswer\n");
     ::testing::internal::CaptureStdout();
@@ -99,7 +100,7 @@ TEST_F(HeadlessRunner, AnswerTypesTheResultAndPrintsTheProblem) {
 }
 
 TEST_F(HeadlessRunner, AnswerWithNoProblemPosedFailsTheRun) {
-    setProblemQuery(noProblem);
+    setAnswerQuery(noProblem);
     script("key 49\nanswer\n");
     ::testing::internal::CaptureStderr();
     pump();

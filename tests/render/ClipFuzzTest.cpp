@@ -53,9 +53,8 @@ TEST(Fuzz, NothingIsDrawnOutsideTheArgumentsOrTheTarget) {
     bool fill;
     Rgb colour;
     auto blit = [&] {
-        ImageRegion region(sheet, c % 30, d % 5, c, d, t % 5);
-        region.setFrame(t);
-        region.setKeyEnabled(fill);
+        sheet.setColourKey(fill ? makeRgb(8, 0, 255) : NoColourKey);
+        ImageRegion region(sheet, c % 30, d % 5, c, d);
         region.setPosition(a, b);
         region.draw();
         return region.frameWidth() > 0 ? Area{a, b, int64_t{a} + region.frameWidth() - 1, int64_t{b} + d - 1} : Area{};

@@ -39,7 +39,7 @@ TEST(SmoothLines, StraightDiagonalAndClippedLinesAreSolid) {
 // the darker, so each pixel is weighed with w itself.
 TEST(SmoothLines, ShallowLineMatchesHandComputedWeights) {
     TinyTarget target(10, 10, 0xFFFF);
-    drawSmoothLine(5, 2, 0, 0, 1, 0);
+    drawSmoothLine(5, 2, 0, 0, 0);
     expectOnly(target, {{0, 0, 0},
                         {1, 0, makeRgb(98, 100, 98)},
                         {1, 1, makeRgb(149, 151, 149)},

@@ -80,16 +80,6 @@ TEST_F(DrawTest, OnlyTheBufferEdgesLimitText) {
     EXPECT_GT(changedPixels(), 0u);  // and nothing outside, which the sanitizer would catch
 }
 
-TEST_F(DrawTest, GlyphsAreRasterisedOncePerFont) {
-    drawText(font, u"Hello", 0, 20, 0);
-    EXPECT_EQ(font.rasterisedGlyphCount(), 4u);
-    drawLaidOutText(font, u"hello [red]Hello", 0, 40, {});
-    EXPECT_EQ(font.rasterisedGlyphCount(), 6u);  // only "h" and the space are new
-    font.clearGlyphCache();
-    drawText(font, u"Hello", 0, 60, 0);
-    EXPECT_EQ(font.rasterisedGlyphCount(), 10u);
-}
-
 TEST_F(DrawTest, CurrentFontVariants) {
     EXPECT_EQ(drawLaidOutCurrent(u"abc", 10, 20, {}), 0);
     EXPECT_EQ(changedPixels(), 0u);

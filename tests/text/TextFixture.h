@@ -16,7 +16,6 @@ protected:
     TextTest() { platform::pinFontFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"); }
     void SetUp() override { useTarget(240, 320); }
     void TearDown() override {
-        resetCurrentFont();
         setDrawTarget(nullptr, 0, 0);
         platform::pinFontFile("");
     }

@@ -20,7 +20,7 @@ protected:
         useTarget(240, 160);
         clearHitList();
     }
-    void TearDown() override { resetCurrentFont(), setDrawTarget(nullptr, 0, 0), platform::pinFontFile(""); }
+    void TearDown() override { setDrawTarget(nullptr, 0, 0), platform::pinFontFile(""); }
     void useTarget(int32_t width, int32_t height) {
         pixels.assign(static_cast<size_t>(width) * height, background);
         setDrawTarget(pixels.data(), width, height);

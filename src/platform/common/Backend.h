@@ -16,7 +16,6 @@ public:
     virtual bool peekMessage(Message& message) = 0;
     virtual bool getMessage(Message& message) = 0;
     virtual void postQuitMessage(int exitCode) = 0;
-    virtual bool numLockOn() = 0;
 
     virtual int screenWidth() = 0;
     virtual int screenHeight() = 0;
@@ -47,7 +46,7 @@ void setActiveBackend(std::unique_ptr<Backend> backend);
 WindowProcedure registeredProcedure();
 void registerProcedure(WindowProcedure procedure);
 
-ProblemQuery registeredProblemQuery();
+const AnswerQuery& registeredAnswerQuery();
 
 // UTF-16 to UTF-8 for the host's APIs (unpaired surrogates become U+FFFD).
 std::string toUtf8(const std::u16string& text);

@@ -10,7 +10,7 @@ namespace platform {
 namespace {
 std::unique_ptr<Backend> backend;
 WindowProcedure procedure = nullptr;
-ProblemQuery problemQuery = nullptr;
+AnswerQuery answerQuery;
 bool failed = false;
 }  // namespace
 
@@ -46,7 +46,6 @@ intptr_t dispatchMessage(const Message& message) {
 }
 intptr_t defaultWindowProcedure(const Message&) { return 0; }
 void postQuitMessage(int exitCode) { activeBackend().postQuitMessage(exitCode); }
-bool numLockOn() { return activeBackend().numLockOn(); }
 
 int screenWidth() { return activeBackend().screenWidth(); }
 int screenHeight() { return activeBackend().screenHeight(); }
@@ -84,8 +83,8 @@ void reportFailure(const std::u16string& text) {
     noteFailure();
 }
 
-void setProblemQuery(ProblemQuery query) { problemQuery = query; }
-ProblemQuery registeredProblemQuery() { return problemQuery; }
+void setAnswerQuery(AnswerQuery query) { answerQuery = std::move(query); }
+const AnswerQuery& registeredAnswerQuery() { return answerQuery; }
 
 std::string toUtf8(const std::u16string& text) {
     std::string out;

@@ -1,12 +1,13 @@
 #include "platform/common/WindowIcon.h"
 
 #include "platform/Platform.h"
+#include "resources/ArtLayout.h"
 
 namespace platform {
 
 namespace {
 
-constexpr int iconResourceId = 118;
+constexpr int iconResourceId = art::iconId;
 constexpr uint32_t largestSize = 1024;
 constexpr uint32_t mostPictures = 64;
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "platform/Keys.h"
 #include "platform/common/Wave.h"
 
 namespace platform {
@@ -190,6 +191,7 @@ void HeadlessBackend::enqueuePress(uint32_t message, int x, int y) {
 }
 
 void HeadlessBackend::pushKey(uint32_t key) {
+    key = keyUnderNumLock(key, numLock);
     queue.push_back({WM_KEYDOWN, key, 1});
     queue.push_back({WM_KEYUP, key, 1});
 }
@@ -211,24 +213,20 @@ bool HeadlessBackend::writeShot(const std::string& path) const {
     return !frame.empty() && writePng565(path, frame.data(), frameW, frameH);
 }
 
-// Digit keys for each character; '*' and '#' are a phone's star and hash keys.
-static uint32_t keyForCharacter(char c) {
-    if (c == '*') return VK_F8;
-    if (c == '#') return VK_F9;
-    return static_cast<uint32_t>(c);
+void HeadlessBackend::typeCharacters(const std::string& characters) {
+    for (char c : characters) pushKey(keyForCharacter(static_cast<unsigned char>(c)));
 }
 
 void HeadlessBackend::typeAnswer(const ScriptCommand& command) {
-    const ProblemQuery query = registeredProblemQuery();
-    PosedProblem problem;
-    if (!query || !query(problem)) {
+    const AnswerQuery& query = registeredAnswerQuery();
+    std::string posed, answer;
+    if (!query || !query(posed, answer)) {
         std::fprintf(stderr, "vortellanox: script line %d: answer: no problem is posed\n", command.line);
         status = 2;
         return;
     }
-    if (echo)
-        std::printf("problem %d %c %d = %d at %u\n", problem.first, problem.op, problem.second, problem.result, now);
-    for (char c : std::to_string(problem.result)) pushKey(keyForCharacter(c));
+    if (echo) std::printf("%s at %u\n", posed.c_str(), now);
+    typeCharacters(answer);
 }
 
 void HeadlessBackend::runCommand(const ScriptCommand& command) {
@@ -244,7 +242,7 @@ void HeadlessBackend::runCommand(const ScriptCommand& command) {
             queue.push_back({WM_KEYUP, static_cast<uint32_t>(command.x), 1});
             break;
         case ScriptCommand::Type:
-            for (char c : command.text) pushKey(keyForCharacter(c));
+            typeCharacters(command.text);
             break;
         case ScriptCommand::Tap:
             pushTap(command.x, command.y);

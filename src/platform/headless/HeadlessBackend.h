@@ -71,7 +71,6 @@ public:
     bool peekMessage(Message& message) override;
     bool getMessage(Message& message) override;
     void postQuitMessage(int exitCode) override;
-    bool numLockOn() override { return numLock; }
     int screenWidth() override { return screenW; }
     int screenHeight() override { return screenH; }
     int workAreaTop() override { return taskBar; }
@@ -94,7 +93,7 @@ public:
     // a line is awaited, so a run is the same as from a file. The end of in ends the script.
     void streamScript(std::istream& in);
     void pushMessage(const Message& message) { queue.push_back(message); }
-    void pushKey(uint32_t key);  // down and up
+    void pushKey(uint32_t key);  // down and up, after the keypad's NumLock translation
     void pushTap(int x, int y);  // press and release, with double-click detection
     void rotate();               // width and height swap, then deactivate and activate
     void setNumLock(bool on) { numLock = on; }
@@ -120,6 +119,7 @@ private:
     void readLine();
     void runCommand(const ScriptCommand& command);
     void typeAnswer(const ScriptCommand& command);
+    void typeCharacters(const std::string& characters);  // the keys that type them
     void enqueuePress(uint32_t message, int x, int y);
 
     int screenW;

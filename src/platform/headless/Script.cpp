@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "platform/Keys.h"
 #include "platform/common/PadButtons.h"
 #include "platform/headless/HeadlessBackend.h"
 
@@ -29,7 +30,7 @@ bool atEnd(std::istringstream& in) {
 bool validDigits(const std::string& text) {
     if (text.empty()) return false;
     for (char c : text)
-        if (!((c >= '0' && c <= '9') || c == '*' || c == '#')) return false;
+        if (!keyForCharacter(static_cast<unsigned char>(c))) return false;
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/Keys.h"
 #include "platform/common/WindowIcon.h"
 #include "platform/sdl/DisplayFit.h"
 
@@ -38,64 +39,6 @@ bool drawsNowhere(const char* driver) {
     if (!driver || (SDL_strcmp(driver, "offscreen") != 0 && SDL_strcmp(driver, "dummy") != 0)) return false;
     const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
     return !asked || SDL_strcasecmp(asked, driver) != 0;
-}
-
-// Digits by physical position, so that every keyboard layout types them.
-uint32_t topRowDigit(SDL_Scancode code) {
-    if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9) return '1' + (code - SDL_SCANCODE_1);
-    if (code == SDL_SCANCODE_0) return '0';
-    return 0;
-}
-
-// The keypad, as the handheld's keypad: digits and operators as keypad keys (the program's own
-// NumLock translation decides what they mean); its '*' is a phone's star key.
-uint32_t keypadKey(SDL_Scancode code) {
-    if (code >= SDL_SCANCODE_KP_1 && code <= SDL_SCANCODE_KP_9) return VK_NUMPAD0 + 1 + (code - SDL_SCANCODE_KP_1);
-    switch (code) {
-        case SDL_SCANCODE_KP_0:
-            return VK_NUMPAD0;
-        case SDL_SCANCODE_KP_PLUS:
-            return VK_ADD;
-        case SDL_SCANCODE_KP_MINUS:
-            return VK_SUBTRACT;
-        case SDL_SCANCODE_KP_PERIOD:
-            return VK_DECIMAL;
-        case SDL_SCANCODE_KP_DIVIDE:
-            return VK_DIVIDE;
-        case SDL_SCANCODE_KP_MULTIPLY:
-            return VK_F8;
-        case SDL_SCANCODE_KP_ENTER:
-            return VK_RETURN;
-        default:
-            return 0;
-    }
-}
-
-uint32_t namedKey(SDL_Keycode key) {
-    switch (key) {
-        case SDLK_ESCAPE:
-            return VK_ESCAPE;
-        case SDLK_BACKSPACE:
-            return VK_BACK;
-        case SDLK_DELETE:
-            return VK_DELETE;
-        case SDLK_RETURN:
-            return VK_RETURN;
-        case SDLK_LEFT:
-            return VK_LEFT;
-        case SDLK_UP:
-            return VK_UP;
-        case SDLK_RIGHT:
-            return VK_RIGHT;
-        case SDLK_DOWN:
-            return VK_DOWN;
-        case SDLK_F8:
-            return VK_F8;
-        case SDLK_F9:
-            return VK_F9;
-        default:
-            return 0;
-    }
 }
 
 constexpr int signalCheckMs = 200;
@@ -352,27 +295,23 @@ void SdlBackend::translateKey(const SDL_KeyboardEvent& event) {
         }
         return;
     }
-    // With Shift held a top-row key means whatever it types ('*', '#', or a digit on some layouts):
-    // the text event that follows says which.
-    uint32_t key = (event.keysym.mod & KMOD_SHIFT) ? 0 : topRowDigit(code);
-    if (!key) key = keypadKey(code);
-    if (!key) key = namedKey(event.keysym.sym);
+    const uint16_t mod = event.keysym.mod;
+    const uint32_t key = keyForPress({.place = static_cast<uint16_t>(code),
+                                      .label = static_cast<uint32_t>(event.keysym.sym),
+                                      .characterModifier = (mod & (KMOD_SHIFT | KMOD_RALT | KMOD_MODE)) != 0,
+                                      .numLock = (mod & KMOD_NUM) != 0});
+    // A key that sends nothing by itself may still type a character that does: the text event says.
     lastKeyDownMapped = key != 0;
     if (!key) return;
     keysDown[code] = key;
     queueKey(WM_KEYDOWN, key);
 }
 
-// Typed '*' and '#' are a phone's star and hash keys on any layout; shifted digits are digits.
 void SdlBackend::translateText(const SDL_TextInputEvent& event) {
     const bool alreadySent = lastKeyDownMapped;
     lastKeyDownMapped = false;
     if (alreadySent || event.text[0] == 0 || event.text[1] != 0) return;
-    const char c = event.text[0];
-    uint32_t key = 0;
-    if (c == '*') key = VK_F8;
-    if (c == '#') key = VK_F9;
-    if (c >= '0' && c <= '9') key = static_cast<uint32_t>(c);
+    const uint32_t key = keyForCharacter(static_cast<unsigned char>(event.text[0]));
     if (!key) return;
     queueKey(WM_KEYDOWN, key);
     queueKey(WM_KEYUP, key);

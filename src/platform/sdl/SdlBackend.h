@@ -28,7 +28,6 @@ public:
     bool peekMessage(Message& message) override;
     bool getMessage(Message& message) override;
     void postQuitMessage(int exitCode) override;
-    bool numLockOn() override { return (SDL_GetModState() & KMOD_NUM) != 0; }
     int screenWidth() override;
     int screenHeight() override;
     int workAreaTop() override { return taskBar; }
