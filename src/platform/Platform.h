@@ -4,6 +4,10 @@
 // the browser) is declared here; two backends implement it: SDL2 for a real window and a headless
 // one for tests, benchmarks and screenshots. Nothing outside src/platform/ includes a system header.
 //
+// Beside it: the key table (Keys.h), the services both backends share (common/), the SDL2 backend
+// (sdl/), the headless backend and its script runner (headless/), and the start-up that chooses
+// between them (Startup.cpp).
+//
 // Messages keep the numeric codes and wParam/lParam shape of the handheld platform the game was
 // written for, so the window procedure and the main loop read exactly as they behave.
 #include <cstddef>

@@ -1,4 +1,8 @@
 #pragma once
+// Rendering (src/render): this draw target, the frame buffer (FrameBuffer.h), colours (Colour.h),
+// rectangles (Rect.h), the drawing primitives and their pixel rules (Primitives.h), and bitmap
+// images with the regions cut from them (Image.h, ImageRegion.h).
+//
 // The one global description of the pixels all drawing writes to, and of the clip rectangle.
 // Primitives, blits, text and widget registration never take a surface: they read this.
 #include <cstdint>

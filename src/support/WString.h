@@ -1,4 +1,7 @@
 #pragma once
+// The support library (src/support): text (this header), numbers as text (NumberText.h), sounds
+// (Sound.h) and the random numbers the game was balanced on (Random.h).
+//
 // Every text in the system is 16-bit UTF-16 code units; 8-bit text appears only at the data files.
 #include <string>
 

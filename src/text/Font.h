@@ -1,4 +1,8 @@
 #pragma once
+// Text (src/text): fonts and measurement (this header), the glyph cache (GlyphCache.h), the options of
+// laid-out text (TextStyle.h), layout with colour tags and wrapping (TextLayout.h) and drawing
+// (TextDraw.h).
+//
 // A Font wraps one platform font with its own table of character widths. Text is measured from the
 // table, never by asking the font engine, and laid-out text places every character from it too.
 // The glyph buffer holds the records of the font's most recent layout.

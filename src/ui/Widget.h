@@ -1,4 +1,8 @@
 #pragma once
+// The UI widgets (src/ui): this base, the HitList that matches the stylus against the widgets of the
+// last frame (HitList.h), the palette (Palette.h) and the kinds: Button, MenuButton, CheckBox,
+// LinkLabel, OptionItem, OptionRow and ButtonColumn.
+//
 // The base of every on-screen control. Widgets are immediate-mode: each frame empties the HitList,
 // a widget that takes the stylus appends itself while it draws, and the press and release that
 // arrive before the next frame are matched against that list (see HitList.h). Widgets never call
@@ -11,9 +15,13 @@
 //   stylus release inside      0        0          1           (no frame runs)
 //   frame N+2                  0        0          1 -> 0      drawn at rest; takeClickLatch() -> true
 //
-// Every kind keeps the same short skeleton: size (getWidth/getHeight), register for the pointer
-// (registerForInput at the top of draw), react (onPress/onClick set flags only), draw, and expose
-// its latch (take...).
+// Every kind keeps the same short skeleton:
+//   size      getWidth/getHeight (a kind may compute them from the current font);
+//   register  registerForInput at the top of draw, while it takes the stylus (a container such as
+//             OptionRow registers after its items, so that a press reaches the item first);
+//   react     onPress/onClick set flags and latches only, never call the owner;
+//   draw      the rest of draw, reading the flags (pressed colours from outlineColour/fillColour);
+//   expose    take...Latch() / takeClicked(), which answer once and clear.
 //
 // Widgets are plain members of their owners and are never deleted through a Widget pointer, so
 // the base has no virtual destructor; it is protected to keep it that way.

@@ -57,22 +57,18 @@ public:
         }
     }
 
-    void onPointerDown(int32_t x, int32_t y) override { log.push_back("down " + point(x, y)); }
-    void onPointerUp(int32_t x, int32_t y) override { log.push_back("up " + point(x, y)); }
-    void onDoubleClick(int32_t x, int32_t y) override { log.push_back("double " + point(x, y)); }
-    void onRightButtonDown(int32_t x, int32_t y) override { log.push_back("right " + point(x, y)); }
-    void onRightDoubleClick(int32_t x, int32_t y) override { log.push_back("rightdouble " + point(x, y)); }
-    void onPointerMove(int32_t x, int32_t y) override { log.push_back("move " + point(x, y)); }
-
+    void onPointerDown(int32_t x, int32_t y) override { at("down", x, y); }
+    void onPointerUp(int32_t x, int32_t y) override { at("up", x, y); }
+    void onDoubleClick(int32_t x, int32_t y) override { at("double", x, y); }
+    void onRightButtonDown(int32_t x, int32_t y) override { at("right", x, y); }
+    void onRightDoubleClick(int32_t x, int32_t y) override { at("rightdouble", x, y); }
+    void onPointerMove(int32_t x, int32_t y) override { at("move", x, y); }
     bool onKeyDown(uint32_t key) override {
         log.push_back("keydown " + std::to_string(key));
         if (afterKeyDown) afterKeyDown(key);
         return true;
     }
-    bool onKeyUp(uint32_t key) override {
-        log.push_back("keyup " + std::to_string(key));
-        return true;
-    }
+    bool onKeyUp(uint32_t key) override { return log.push_back("keyup " + std::to_string(key)), true; }
 
     // The log without its frames: the calls the input made.
     std::vector<std::string> calls() const {
@@ -84,7 +80,9 @@ public:
 
 private:
     static std::string size(int32_t w, int32_t h) { return std::to_string(w) + "x" + std::to_string(h); }
-    static std::string point(int32_t x, int32_t y) { return std::to_string(x) + "," + std::to_string(y); }
+    void at(const char* what, int32_t x, int32_t y) {
+        log.push_back(what + (" " + std::to_string(x)) + "," + std::to_string(y));
+    }
 };
 
 class AppTest : public ::testing::Test {
@@ -96,11 +94,7 @@ protected:
     }
 
     platform::HeadlessBackend& useScreen(int width, int height, int taskBar = 0) {
-        platform::LaunchOptions options;
-        options.screenWidth = width;
-        options.screenHeight = height;
-        options.taskBarHeight = taskBar;
-        return platform::resetHeadlessBackend(options);
+        return platform::resetHeadlessBackend({.screenWidth = width, .screenHeight = height, .taskBarHeight = taskBar});
     }
 
     // Runs a program that ends itself; a loop that misses its end still stops, ten virtual minutes on.

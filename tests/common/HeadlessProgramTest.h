@@ -2,6 +2,7 @@
 // What the whole-program fixtures share: a pinned font, a data root of the test's own, a fresh headless
 // backend per run, and a teardown that leaves no global state behind for the next test.
 #include "common/DataRootTest.h"
+#include "common/PinnedFontTest.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "render/DrawTarget.h"
 #include "render/Rect.h"
@@ -12,7 +13,7 @@
 class HeadlessProgramTest : public DataRootTest {
 protected:
     void SetUp() override {
-        platform::pinFontFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+        platform::pinFontFile(pinnedFontFile);
         soundOn = true;
         DataRootTest::SetUp();
     }

@@ -1,28 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
-#include "../../resources/ArtLayout.h"
 #include "platform/Platform.h"
 #include "platform/common/WindowIcon.h"
+#include "resources/ArtLayout.h"
 
-namespace {
-
-uint32_t alphaOf(uint32_t argb) { return argb >> 24; }
-
-}  // namespace
-
+// Every size, opaque in the middle, with a rounded corner that lets the desktop show through; no
+// other size is made up.
 TEST(IconResource, HoldsEverySizeAsOpaqueArtworkWithSoftCorners) {
     EXPECT_EQ(platform::iconSizes(), std::vector<int>(art::iconSizes.begin(), art::iconSizes.end()));
     for (int size : art::iconSizes) {
-        SCOPED_TRACE(size);
         std::vector<uint32_t> argb;
         ASSERT_TRUE(platform::iconPixels(size, argb));
         ASSERT_EQ(argb.size(), static_cast<size_t>(size * size));
-        // The tile is opaque in the middle and the rounded corner lets the desktop show through.
-        EXPECT_EQ(alphaOf(argb[(size / 2) * size + size / 2]), 255u);
-        EXPECT_LT(alphaOf(argb[0]), 128u);
-        EXPECT_LT(alphaOf(argb[size * size - 1]), 128u);
+        EXPECT_EQ(argb[(size / 2) * size + size / 2] >> 24, 255u) << size;
+        EXPECT_TRUE(argb[0] >> 24 < 128 && argb[size * size - 1] >> 24 < 128) << size;
     }
     std::vector<uint32_t> argb{1, 2, 3};
     EXPECT_FALSE(platform::iconPixels(20, argb));
@@ -32,25 +26,22 @@ TEST(IconResource, HoldsEverySizeAsOpaqueArtworkWithSoftCorners) {
 // Damaged icon bytes are refused without reading past their end.
 TEST(IconResource, DamagedBytesAreRefused) {
     const auto real = platform::findResource(platform::ResourceType::Icon, art::iconId);
-    ASSERT_GT(real.size(), 16u);
-    std::vector<uint32_t> argb;
     const std::vector<uint8_t> whole(real.begin(), real.end());
+    std::vector<uint32_t> argb;
     ASSERT_TRUE(platform::readIconPixels(whole, 16, argb));
-
-    const std::vector<uint8_t> cut(whole.begin(), whole.end() - 1);  // the last picture's final byte missing
-    EXPECT_FALSE(platform::readIconPixels(cut, 16, argb));
-    EXPECT_TRUE(argb.empty());
-
-    std::vector<uint8_t> badOffset = whole;
-    badOffset[12] = badOffset[13] = badOffset[14] = badOffset[15] = 0xFF;  // first picture's offset
-    EXPECT_FALSE(platform::readIconPixels(badOffset, 64, argb));
-
-    std::vector<uint8_t> hugeCount = whole;
-    hugeCount[7] = 0x7F;
-    EXPECT_FALSE(platform::readIconPixels(hugeCount, 64, argb));
-
-    EXPECT_FALSE(platform::readIconPixels(std::span<const uint8_t>(whole.data(), 6), 64, argb));
-    std::vector<uint8_t> wrongMagic = whole;
-    wrongMagic[0] = 'X';
-    EXPECT_FALSE(platform::readIconPixels(wrongMagic, 64, argb));
+    const std::function<void(std::vector<uint8_t>&)> damages[] = {
+        [](auto& b) { b.pop_back(); },                        // the last picture's final byte missing
+        [](auto& b) { std::fill_n(b.begin() + 12, 4, 0xFF); },  // the first picture's offset
+        [](auto& b) { b[7] = 0x7F; },                           // a huge picture count
+        [](auto& b) { b.resize(6); },                           // no whole header
+        [](auto& b) { b[0] = 'X'; },                            // the wrong magic
+    };
+    for (size_t i = 0; i < std::size(damages); ++i) {
+        std::vector<uint8_t> bytes = whole;
+        damages[i](bytes);
+        bytes.shrink_to_fit();
+        argb.assign(3, 1);
+        EXPECT_FALSE(platform::readIconPixels(bytes, i == 0 ? 16 : 64, argb)) << "damage " << i;
+        EXPECT_TRUE(argb.empty() || i > 0) << "damage " << i;
+    }
 }

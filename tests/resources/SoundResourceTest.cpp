@@ -5,7 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "../../resources/ArtLayout.h"
+#include "resources/ArtLayout.h"
 #include "platform/Platform.h"
 #include "platform/common/Wave.h"
 
@@ -20,41 +20,35 @@ std::vector<int> samplesOf(const platform::WaveData& wave) {
 
 uint16_t formatTag(std::span<const uint8_t> bytes) { return static_cast<uint16_t>(bytes[20] | bytes[21] << 8); }
 
+// Loud enough to hear, with headroom below full scale; silent (a tenth of the peak) at the ends.
+constexpr int quietestPeak = 32767 / 8;
+constexpr int loudestPeak = 32767 * 7 / 10;
+constexpr int edgeShareOfPeak = 10;
+constexpr int edgeSamplesPerSecond = 4000;  // the edge checked: a quarter millisecond
+
 }  // namespace
 
-TEST(SoundResources, AreMonoSixteenBitPcmAtTheirRates) {
+// Mono 16-bit PCM at its rate and within its length; each sound fades in from silence and back to it
+// (a jump at either end is heard as a click), is clearly audible, and stays well below full scale.
+TEST(SoundResources, AreMonoPcmAtTheirRatesStartAndEndSilentAndNeverClip) {
     for (const art::SoundFormat& format : art::soundFormats) {
         SCOPED_TRACE(format.id);
         const auto bytes = platform::findResource(platform::ResourceType::Wave, format.id);
         const platform::WaveData wave = platform::parseWave(bytes);
         ASSERT_TRUE(wave.valid());
         EXPECT_EQ(std::make_tuple(formatTag(bytes), wave.channels, wave.bitsPerSample, wave.sampleRate),
-                  std::make_tuple(1, 1, 16, format.sampleRate));  // PCM, mono
-        EXPECT_LT(wave.durationMs(), static_cast<uint32_t>(format.maxDurationMs));
-        EXPECT_GT(wave.durationMs(), 20u);
-    }
-}
-
-// Each sound fades in from silence and back to it (a jump at either end is heard as a click), is
-// clearly audible, and stays well below full scale.
-TEST(SoundResources, StartAndEndSilentAndNeverClip) {
-    for (const art::SoundFormat& format : art::soundFormats) {
-        SCOPED_TRACE(format.id);
-        const std::vector<int> samples =
-            samplesOf(platform::parseWave(platform::findResource(platform::ResourceType::Wave, format.id)));
-        ASSERT_GT(samples.size(), 100u);
+                  std::make_tuple(1, 1, 16, format.sampleRate));
+        EXPECT_TRUE(wave.durationMs() > 20 && wave.durationMs() < static_cast<uint32_t>(format.maxDurationMs));
+        const std::vector<int> samples = samplesOf(wave);
         int peak = 0;
         for (int s : samples) peak = std::max(peak, std::abs(s));
-        EXPECT_GT(peak, 32767 / 8);
-        EXPECT_LT(peak, 32767 * 7 / 10);
-        // Over the first and last quarter millisecond the signal stays near zero.
-        const size_t edge = static_cast<size_t>(format.sampleRate / 4000);
+        EXPECT_TRUE(peak > quietestPeak && peak < loudestPeak) << peak;
+        const size_t edge = static_cast<size_t>(format.sampleRate / edgeSamplesPerSecond);
         for (size_t i = 0; i < edge; ++i) {
-            EXPECT_LT(std::abs(samples[i]), peak / 10) << "sample " << i;
-            EXPECT_LT(std::abs(samples[samples.size() - 1 - i]), peak / 10) << "sample from the end " << i;
+            EXPECT_LT(std::abs(samples[i]), peak / edgeShareOfPeak) << "sample " << i;
+            EXPECT_LT(std::abs(samples[samples.size() - 1 - i]), peak / edgeShareOfPeak) << "from the end " << i;
         }
-        EXPECT_EQ(samples.front(), 0);
-        EXPECT_EQ(samples.back(), 0);
+        EXPECT_TRUE(samples.front() == 0 && samples.back() == 0);
     }
 }
 
