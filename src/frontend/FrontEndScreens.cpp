@@ -2,8 +2,8 @@
 // and the options screen with the credits. Two layouts: a full one with artwork, and a plain one for
 // the keypad phones' small screen, which has no room for pictures.
 #include "frontend/ArcadeGame.h"
-#include "resources/ArtLayout.h"
 #include "render/Primitives.h"
+#include "resources/ArtLayout.h"
 #include "support/NumberText.h"
 #include "text/TextDraw.h"
 #include "ui/Palette.h"

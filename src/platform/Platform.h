@@ -65,7 +65,6 @@ enum KeyCode : uint32_t {
     VK_DIVIDE = 111,
     VK_F8 = 119,  // a phone's '*' key
     VK_F9 = 120,  // a phone's '#' key
-    VK_NUMLOCK = 144,
     // A gamepad's buttons, with the codes Windows gives them (Start and Back arrive as VK_F8 and VK_F9).
     VK_GAMEPAD_A = 195,
     VK_GAMEPAD_B = 196,

@@ -9,8 +9,8 @@ using namespace platform;
 namespace {
 
 // SDL's scancodes (USB HID usage ids) and key codes of the keys the cases press.
-constexpr uint16_t top3 = 32, top0 = 39, keypad7 = 95, keypad0 = 98, keypadSlash = 84, keypadStar = 85,
-                   keypadDot = 99, keypadEnter = 88, letterQ = 20, escapePlace = 41;
+constexpr uint16_t top3 = 32, top0 = 39, keypad7 = 95, keypad0 = 98, keypadSlash = 84, keypadStar = 85, keypadDot = 99,
+                   keypadEnter = 88, letterQ = 20, escapePlace = 41;
 constexpr uint32_t labelEscape = 0x1B, labelDelete = 0x7F, labelUp = (1u << 30) | 82, labelF9 = (1u << 30) | 66,
                    labelQuote = '"';
 
@@ -41,8 +41,8 @@ TEST(Keys, KeypadTakesTheNumLockTranslation) {
         uint16_t place;
         uint32_t off, on;
     };
-    const Case cases[] = {{keypad7, 103, '7'},     {keypad0, 96, '0'},        {keypadSlash, 111, '/'},
-                          {keypadDot, 110, '.'},   {keypadStar, VK_F8, VK_F8}, {keypadEnter, VK_RETURN, VK_RETURN}};
+    const Case cases[] = {{keypad7, 103, '7'},   {keypad0, 96, '0'},         {keypadSlash, 111, '/'},
+                          {keypadDot, 110, '.'}, {keypadStar, VK_F8, VK_F8}, {keypadEnter, VK_RETURN, VK_RETURN}};
     for (const Case& c : cases) {
         EXPECT_EQ(press(c.place, 0), c.off) << c.place;
         EXPECT_EQ(press(c.place, 0, true, true), c.on) << c.place;

@@ -120,7 +120,8 @@ TEST(BitmapResources, RibbonAndFrameMeetWithoutSeams) {
         };
         for (auto [corner, right, bottom] :
              {std::tuple{sheet.panelCornerTopLeft, false, false}, std::tuple{sheet.panelCornerTopRight, true, false},
-              std::tuple{sheet.panelCornerBottomLeft, false, true}, std::tuple{sheet.panelCornerBottomRight, true, true}}) {
+              std::tuple{sheet.panelCornerBottomLeft, false, true},
+              std::tuple{sheet.panelCornerBottomRight, true, true}}) {
             const int innerColumn = right ? corner.x : corner.right() - 1;
             const int innerRow = bottom ? corner.y : corner.bottom() - 1;
             for (int depth = 0; depth < corner.width; ++depth) {

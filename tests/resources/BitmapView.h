@@ -21,7 +21,8 @@ struct BitmapView {
             view = {int32_t(view.le32(0)), int32_t(view.le32(4)), int32_t(view.le32(8)),
                     int32_t(view.le16(12) * view.le16(14)), bytes};
         }
-        if (bytes.size() < 1064 + size_t(std::max(view.width, 0)) * size_t(std::max(view.height, 0)) || view.width <= 0) {
+        if (bytes.size() < 1064 + size_t(std::max(view.width, 0)) * size_t(std::max(view.height, 0)) ||
+            view.width <= 0) {
             ADD_FAILURE() << "bitmap " << id << " is missing or cut short";
             return {};
         }

@@ -30,7 +30,7 @@ TEST(IconResource, DamagedBytesAreRefused) {
     std::vector<uint32_t> argb;
     ASSERT_TRUE(platform::readIconPixels(whole, 16, argb));
     const std::function<void(std::vector<uint8_t>&)> damages[] = {
-        [](auto& b) { b.pop_back(); },                        // the last picture's final byte missing
+        [](auto& b) { b.pop_back(); },                          // the last picture's final byte missing
         [](auto& b) { std::fill_n(b.begin() + 12, 4, 0xFF); },  // the first picture's offset
         [](auto& b) { b[7] = 0x7F; },                           // a huge picture count
         [](auto& b) { b.resize(6); },                           // no whole header

@@ -5,9 +5,9 @@
 #include <tuple>
 #include <vector>
 
-#include "resources/ArtLayout.h"
 #include "platform/Platform.h"
 #include "platform/common/Wave.h"
+#include "resources/ArtLayout.h"
 
 namespace {
 

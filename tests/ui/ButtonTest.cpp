@@ -12,14 +12,11 @@ using ButtonTest = WidgetTest;
 TEST_F(ButtonTest, NeverNarrowerThanItsTextOnceThereIsAFont) {
     Button button;
     button.text = u"Highscores (3)";
-    EXPECT_EQ(button.getHeight(), 24);
     button.setWidth(10);
-    EXPECT_EQ(button.getWidth(), 10);
+    EXPECT_EQ(button.getWidth(), 10);  // no font yet
     const int32_t textWidth = useFontWithAscent(13).textWidth(button.text);
     button.setWidth(10);
     EXPECT_EQ(button.getWidth(), textWidth);
-    button.setWidth(textWidth + 50);
-    EXPECT_EQ(button.getWidth(), textWidth + 50);
 }
 
 TEST_F(ButtonTest, LatchesAndColoursFollowTheStylusEvenWhenHidden) {

@@ -39,32 +39,64 @@ constexpr KeyRoute keypad(uint32_t place, uint32_t key, char withNumLock) {
 constexpr KeyRoute typed(char character, uint32_t key) { return {Character, uint32_t(character), key}; }
 
 constexpr std::array routes{
-    topRow(Digit1, '1'), topRow(Digit1 + 1, '2'), topRow(Digit1 + 2, '3'), topRow(Digit1 + 3, '4'),
-    topRow(Digit1 + 4, '5'), topRow(Digit1 + 5, '6'), topRow(Digit1 + 6, '7'), topRow(Digit1 + 7, '8'),
-    topRow(Digit1 + 8, '9'), topRow(Digit0, '0'),
+    topRow(Digit1, '1'),
+    topRow(Digit1 + 1, '2'),
+    topRow(Digit1 + 2, '3'),
+    topRow(Digit1 + 3, '4'),
+    topRow(Digit1 + 4, '5'),
+    topRow(Digit1 + 5, '6'),
+    topRow(Digit1 + 6, '7'),
+    topRow(Digit1 + 7, '8'),
+    topRow(Digit1 + 8, '9'),
+    topRow(Digit0, '0'),
 
-    keypad(Keypad1, VK_NUMPAD0 + 1, '1'), keypad(Keypad1 + 1, VK_NUMPAD0 + 2, '2'),
-    keypad(Keypad1 + 2, VK_NUMPAD0 + 3, '3'), keypad(Keypad1 + 3, VK_NUMPAD0 + 4, '4'),
-    keypad(Keypad1 + 4, VK_NUMPAD0 + 5, '5'), keypad(Keypad1 + 5, VK_NUMPAD0 + 6, '6'),
-    keypad(Keypad1 + 6, VK_NUMPAD0 + 7, '7'), keypad(Keypad1 + 7, VK_NUMPAD0 + 8, '8'),
-    keypad(Keypad1 + 8, VK_NUMPAD9, '9'), keypad(Keypad0, VK_NUMPAD0, '0'),
-    keypad(KeypadPlus, VK_ADD, '+'), keypad(KeypadMinus, VK_SUBTRACT, '-'),
-    keypad(KeypadPeriod, VK_DECIMAL, '.'), keypad(KeypadDivide, VK_DIVIDE, '/'),
+    keypad(Keypad1, VK_NUMPAD0 + 1, '1'),
+    keypad(Keypad1 + 1, VK_NUMPAD0 + 2, '2'),
+    keypad(Keypad1 + 2, VK_NUMPAD0 + 3, '3'),
+    keypad(Keypad1 + 3, VK_NUMPAD0 + 4, '4'),
+    keypad(Keypad1 + 4, VK_NUMPAD0 + 5, '5'),
+    keypad(Keypad1 + 5, VK_NUMPAD0 + 6, '6'),
+    keypad(Keypad1 + 6, VK_NUMPAD0 + 7, '7'),
+    keypad(Keypad1 + 7, VK_NUMPAD0 + 8, '8'),
+    keypad(Keypad1 + 8, VK_NUMPAD9, '9'),
+    keypad(Keypad0, VK_NUMPAD0, '0'),
+    keypad(KeypadPlus, VK_ADD, '+'),
+    keypad(KeypadMinus, VK_SUBTRACT, '-'),
+    keypad(KeypadPeriod, VK_DECIMAL, '.'),
+    keypad(KeypadDivide, VK_DIVIDE, '/'),
     KeyRoute{Place, KeypadMultiply, VK_F8},  // the phone's star key
     KeyRoute{Place, KeypadEnter, VK_RETURN},
-    KeyRoute{Code, 0, VK_MULTIPLY, '*'}, KeyRoute{Code, 0, VK_SEPARATOR, ','},
+    KeyRoute{Code, 0, VK_MULTIPLY, '*'},
+    KeyRoute{Code, 0, VK_SEPARATOR, ','},
 
-    KeyRoute{Label, 0x1B, VK_ESCAPE}, KeyRoute{Label, 0x08, VK_BACK}, KeyRoute{Label, 0x7F, VK_DELETE},
-    KeyRoute{Label, 0x0D, VK_RETURN}, KeyRoute{Label, named(Left), VK_LEFT}, KeyRoute{Label, named(Up), VK_UP},
-    KeyRoute{Label, named(Right), VK_RIGHT}, KeyRoute{Label, named(Down), VK_DOWN},
-    KeyRoute{Label, named(F8), VK_F8}, KeyRoute{Label, named(F9), VK_F9},
+    KeyRoute{Label, 0x1B, VK_ESCAPE},
+    KeyRoute{Label, 0x08, VK_BACK},
+    KeyRoute{Label, 0x7F, VK_DELETE},
+    KeyRoute{Label, 0x0D, VK_RETURN},
+    KeyRoute{Label, named(Left), VK_LEFT},
+    KeyRoute{Label, named(Up), VK_UP},
+    KeyRoute{Label, named(Right), VK_RIGHT},
+    KeyRoute{Label, named(Down), VK_DOWN},
+    KeyRoute{Label, named(F8), VK_F8},
+    KeyRoute{Label, named(F9), VK_F9},
 
-    typed('0', '0'), typed('1', '1'), typed('2', '2'), typed('3', '3'), typed('4', '4'),
-    typed('5', '5'), typed('6', '6'), typed('7', '7'), typed('8', '8'), typed('9', '9'),
-    typed('*', VK_F8), typed('#', VK_F9),
+    typed('0', '0'),
+    typed('1', '1'),
+    typed('2', '2'),
+    typed('3', '3'),
+    typed('4', '4'),
+    typed('5', '5'),
+    typed('6', '6'),
+    typed('7', '7'),
+    typed('8', '8'),
+    typed('9', '9'),
+    typed('*', VK_F8),
+    typed('#', VK_F9),
 };
 
-uint32_t sent(const KeyRoute& route, bool numLock) { return numLock && route.numLockKey ? route.numLockKey : route.key; }
+uint32_t sent(const KeyRoute& route, bool numLock) {
+    return numLock && route.numLockKey ? route.numLockKey : route.key;
+}
 
 }  // namespace
 
