@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,12 +31,9 @@ fs::path generate(const std::string& name) {
     return folder;
 }
 
-platform::ResourceType typeNamed(const std::string& type) {
-    if (type == "Bitmap") return platform::ResourceType::Bitmap;
-    if (type == "Wave") return platform::ResourceType::Wave;
-    if (type == "Icon") return platform::ResourceType::Icon;
-    return platform::ResourceType::Data;
-}
+const std::map<std::string, platform::ResourceType> types{{"Bitmap", platform::ResourceType::Bitmap},
+                                                          {"Wave", platform::ResourceType::Wave},
+                                                          {"Icon", platform::ResourceType::Icon}};
 
 }  // namespace
 
@@ -61,7 +59,8 @@ TEST(Generator, IsReproducibleAndMatchesTheEmbeddedResources) {
         std::string type, file;
         int id = 0;
         ASSERT_TRUE(fields >> type >> id >> file) << line;
-        const auto embedded = platform::findResource(typeNamed(type), id);
+        ASSERT_TRUE(types.contains(type)) << line;
+        const auto embedded = platform::findResource(types.at(type), id);
         EXPECT_EQ(std::vector<uint8_t>(embedded.begin(), embedded.end()), readBytes(first / file)) << line;
         ++resources;
     }
