@@ -54,12 +54,12 @@ void stopProgram() {
 // Play with the problem 48 x 25 and a fading "1175" under it, or the challenge with 4 seconds left.
 void showPlay(MathGame& game, bool typed, bool challenge) {
     game.screen = ScreenGame;
-    game.gameKeyDown('1', nullptr);  // Start
+    game.gameKeyDown('1');  // Start
     Round& round = game.round;
     if (challenge) {
         while (!round.generator().isChallenge()) {
             for (char16_t digit : std::to_string(round.generator().current.result())) {
-                game.gameKeyDown(digit, nullptr);
+                game.gameKeyDown(digit);
             }
             game.stepFrame(false);
         }
@@ -67,9 +67,9 @@ void showPlay(MathGame& game, bool typed, bool challenge) {
         return;
     }
     round.generator().current = Problem{1175, 0, OpAddition};
-    for (char16_t digit : std::u16string_view(u"1175")) game.gameKeyDown(digit, nullptr);
+    for (char16_t digit : std::u16string_view(u"1175")) game.gameKeyDown(digit);
     round.generator().current = Problem{48, 25, OpMultiplication};
-    if (typed) game.gameKeyDown('1', nullptr), game.gameKeyDown('2', nullptr);
+    if (typed) game.gameKeyDown('1'), game.gameKeyDown('2');
 }
 
 struct Subject {

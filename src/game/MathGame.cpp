@@ -5,7 +5,6 @@
 
 namespace {
 
-
 std::unique_ptr<Sound> makeSound(int32_t resourceId) {
     auto sound = std::make_unique<Sound>();
     sound->makeResourceSound(resourceId);

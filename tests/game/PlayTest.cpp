@@ -176,7 +176,7 @@ TEST_F(PlayTest, AGameFromTheMainMenuIntoTheHighScoreTable) {
     frame();
     EXPECT_TRUE(game->gameOver) << "the clock shows 0";
     EXPECT_EQ(soundsSince(mark).back(), soundGameOver);
-    platform::PosedProblem posed;
+    Problem posed;
     EXPECT_FALSE(game->posedProblem(posed)) << "none for the runner's answer on the game-over screen";
     waitMs(ArcadeGame::gameOverGuardMs);
     key('5');  // dismisses the game-over screen and goes no further
