@@ -157,8 +157,12 @@ TEST_F(MainLoop, CloseMessagesEndTheLoopAndExitRuns) {
 // bar (480 x 640 when the screen reports no size), every frame is cleared to the program's background
 // and presented.
 TEST_F(MainLoop, StartUpSeedsSizesClearsAndPresents) {
-    HeadlessBackend& backend =
-        resetHeadlessBackend({.screenWidth = 240, .screenHeight = 320, .taskBarHeight = 26, .minute = 59});
+    LaunchOptions options;
+    options.screenWidth = 240;
+    options.screenHeight = 320;
+    options.taskBarHeight = 26;
+    options.minute = 59;
+    HeadlessBackend& backend = resetHeadlessBackend(options);
     backend.pushKey('5');
     RecordingApp app;
     app.background = makeRgb(0x12, 0x9A, 0xE0);

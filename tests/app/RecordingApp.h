@@ -94,7 +94,11 @@ protected:
     }
 
     platform::HeadlessBackend& useScreen(int width, int height, int taskBar = 0) {
-        return platform::resetHeadlessBackend({.screenWidth = width, .screenHeight = height, .taskBarHeight = taskBar});
+        platform::LaunchOptions options;
+        options.screenWidth = width;
+        options.screenHeight = height;
+        options.taskBarHeight = taskBar;
+        return platform::resetHeadlessBackend(options);
     }
 
     // Runs a program that ends itself; a loop that misses its end still stops, ten virtual minutes on.

@@ -57,8 +57,9 @@ TEST(BitmapResources, LayoutKeyAndUncutPictures) {
         }
         const int total = bitmap.width * bitmap.height;
         EXPECT_TRUE(keyed > total / 10 && keyed < total * 9 / 10) << "a picture with background round it";
-        if (expected.key == art::logoColourKey)
+        if (expected.key == art::logoColourKey) {
             EXPECT_EQ(drawnOnEdges(bitmap, {0, 0, bitmap.width, bitmap.height}, expected.key, {1, 1, 1, 1}), 0);
+        }
     }
     for (const art::SheetLayout& sheet : sheets) {
         SCOPED_TRACE(sheet.id);
@@ -108,8 +109,12 @@ TEST(BitmapResources, RibbonAndFrameMeetWithoutSeams) {
             EXPECT_EQ(left, bitmap.colour(tile.right() - 1, tile.y + row)) << "row " << row;
             edgeColours.insert(left);
             const int y = sheet.stripOffset + row;
-            if (y < banner.height) EXPECT_EQ(bitmap.colour(banner.right() - 1, banner.y + y), left) << "row " << row;
-            if (y < ornament.height) EXPECT_EQ(bitmap.colour(ornament.x, ornament.y + y), left) << "row " << row;
+            if (y < banner.height) {
+                EXPECT_EQ(bitmap.colour(banner.right() - 1, banner.y + y), left) << "row " << row;
+            }
+            if (y < ornament.height) {
+                EXPECT_EQ(bitmap.colour(ornament.x, ornament.y + y), left) << "row " << row;
+            }
         }
         EXPECT_TRUE(edgeColours.count(art::frameOuterBand) && edgeColours.count(art::frameMiddleBand));
 
