@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "render/DrawTarget.h"
 #include "support/Random.h"
+#include "ui/Focus.h"
 #include "ui/HitList.h"
 
 GameApp* currentApp = nullptr;
@@ -22,7 +23,10 @@ intptr_t windowProcedure(uint32_t message, uint32_t wParam, int32_t lParam) {
 
 }  // namespace
 
-GameApp::GameApp() { currentApp = this; }
+GameApp::GameApp() {
+    currentApp = this;
+    resetFocus();
+}
 
 GameApp::~GameApp() {
     if (currentApp == this) currentApp = nullptr;
@@ -106,9 +110,11 @@ void GameApp::stepFrame(bool fromInput) {
     if (fromInput && continuousFrames) return;  // the loop draws the next frame anyway
     watchScreen();
     clearHitList();
+    clearFocusList();
     clearToBackground();
     if (!frameBuffer) return;
     updateAndDraw();
+    drawFocus();
     frameBuffer->present();
 }
 

@@ -54,6 +54,9 @@ public:
     void stepFrame(bool fromInput);
     void clearToBackground();
     void requestQuit() { quitRequested = true; }
+    // The focused control pressed as a tap in its middle would press it (see ui/Focus.h); the focus
+    // stays shown.
+    void pressFocused();
 
     // The window procedure's work for one message.
     intptr_t handleMessage(uint32_t message, uint32_t wParam, int32_t lParam);
@@ -85,6 +88,7 @@ private:
     void watchScreen();
     void onActivationMessage(uint32_t wParam);
     void onPointerPress(int32_t x, int32_t y);
+    void onPointerRelease(int32_t x, int32_t y);
 };
 
 // The one application object, set by its constructor.

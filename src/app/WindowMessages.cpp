@@ -3,6 +3,7 @@
 // flags. Almost every input ends with a redraw request, which a continuously drawing program skips.
 #include "app/GameApp.h"
 #include "platform/Platform.h"
+#include "ui/Focus.h"
 #include "ui/HitList.h"
 
 using namespace platform;
@@ -24,6 +25,20 @@ void GameApp::onPointerPress(int32_t x, int32_t y) {
     pointerHeld = true;
     onPointerDown(x, y);
     stepFrame(true);
+}
+
+void GameApp::onPointerRelease(int32_t x, int32_t y) {
+    dispatchRelease(Point{x, y});
+    pointerHeld = false;
+    onPointerUp(x, y);
+    stepFrame(true);
+}
+
+void GameApp::pressFocused() {
+    Point point;
+    if (!focusPressPoint(point)) return;
+    onPointerPress(point.x, point.y);
+    onPointerRelease(point.x, point.y);
 }
 
 intptr_t GameApp::handleMessage(uint32_t message, uint32_t wParam, int32_t lParam) {
@@ -59,14 +74,15 @@ intptr_t GameApp::handleMessage(uint32_t message, uint32_t wParam, int32_t lPara
             if (pointerHeld) stepFrame(true);
             return 0;
         case WM_LBUTTONDOWN:
+            hideFocus();
             onPointerPress(x, y);
             return 0;
         case WM_LBUTTONUP:
-            dispatchRelease(Point{x, y});
-            pointerHeld = false;
-            onPointerUp(x, y);
-            break;
+            hideFocus();
+            onPointerRelease(x, y);
+            return 0;
         case WM_LBUTTONDBLCLK:
+            hideFocus();
             if (!distinguishDoubleClick) {
                 onPointerPress(x, y);
                 return 0;

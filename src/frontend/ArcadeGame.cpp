@@ -6,6 +6,7 @@
 #include "render/Primitives.h"
 #include "resources/ArtLayout.h"
 #include "text/TextDraw.h"
+#include "ui/Focus.h"
 #include "ui/Palette.h"
 
 namespace {
@@ -137,7 +138,24 @@ bool ArcadeGame::gameOverKeyDown(uint32_t key) {
 
 bool ArcadeGame::onKeyDown(uint32_t key) {
     const bool wasHeld = std::exchange(keyHeld[key & 0xFF], true);
+    const FocusKey focusKey = takeFocusKey(key);
+    if (isFocusMove(focusKey)) {
+        moveFocus(focusKey);
+        return true;
+    }
+    // A and B leave the game-over screen as any other key does, under the same guard: an A meant for
+    // the last problem's keypad must not dismiss the result unseen.
     if (screen == ScreenGame && gameOver) return wasHeld || gameOverKeyDown(key);
+    if (focusKey == FocusKey::Reveal) return true;
+    if (focusKey == FocusKey::Press) {
+        pressFocused();
+        return true;
+    }
+    // Back goes where '0' would, but never quits: the main menu is as far back as it goes.
+    if (focusKey == FocusKey::Back && screen != ScreenGame) {
+        if (screen == ScreenMainMenu) return true;
+        key = digitKey(0);
+    }
     switch (screen) {
         case ScreenMainMenu:
             return onMainMenuKey(key);

@@ -6,6 +6,7 @@
 #include "resources/ArtLayout.h"
 #include "support/NumberText.h"
 #include "text/TextDraw.h"
+#include "ui/Focus.h"
 #include "ui/Palette.h"
 #include "ui/TextMeasure.h"
 
@@ -115,6 +116,7 @@ void ArcadeGame::drawFullLayout() {
     titleY = menuY - titleHeight - titleHeight / 4 + h / 4;
     const Rect panel{titleX - h - 4 * c, titleY - h + h / 2, titleX + titleWidth + h + 4 * c, menuY + menuHeight + h};
     drawPanelWithContent(panel, menuY);
+    joinFocus(webLink);  // last: it is read last, under the panel
 }
 
 void ArcadeGame::drawPlainLayout() {
@@ -201,6 +203,7 @@ void ArcadeGame::drawMainMenuContent(const Rect& panel, int32_t menuY) {
     mainMenu.setPosition(panel.left, menuY);
     mainMenu.setWidth(panel.width() - 2);
     mainMenu.draw();
+    joinFocus(mainMenu);
     drawAt(titleRegion, titleX, titleY);
 }
 
@@ -218,6 +221,7 @@ void ArcadeGame::drawOptionsContent(const Rect& outer) {
     backButton.setHeight(h + h / 2);
     backButton.setPosition(width / 2 - backButton.getWidth() / 2, panel.top);
     backButton.draw();
+    joinFocus(backButton);
 
     const int32_t authorY = panel.bottom - h;
     const int32_t noticeY = authorY - 3 * h;
@@ -230,4 +234,5 @@ void ArcadeGame::drawOptionsContent(const Rect& outer) {
     const int32_t backBottom = backButton.y + backButton.getHeight();
     soundCheckBox.setPosition(panel.left, (backBottom + noticeY) / 2 - soundCheckBox.getHeight() / 2);
     soundCheckBox.draw();
+    joinFocus(soundCheckBox);
 }

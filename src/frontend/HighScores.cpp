@@ -5,6 +5,7 @@
 #include "frontend/ArcadeGame.h"
 #include "support/NumberText.h"
 #include "text/TextDraw.h"
+#include "ui/Focus.h"
 #include "ui/Palette.h"
 
 namespace {
@@ -47,6 +48,7 @@ void ArcadeGame::drawHighScoresContent(const Rect& outer) {
 
     backButton.setPosition(width / 2 - backButton.getWidth() / 2, panel.top);
     backButton.draw();
+    joinFocus(backButton);
 
     rankRow.setWidth(panel.width());
     rankRow.setPosition(panel.left, panel.bottom - rankRow.getHeight());
@@ -67,6 +69,7 @@ void ArcadeGame::drawHighScoresContent(const Rect& outer) {
     drawHighScoreEntry(highScores[shown], panel, top, step);
 
     rankRow.draw();
+    joinFocus(rankRow);
 }
 
 void ArcadeGame::drawHighScoreEntry(const HighScoreEntry& entry, const Rect& panel, int32_t top, int32_t step) {
@@ -92,4 +95,5 @@ void ArcadeGame::drawGameOverScreen() {
     okButton.setHeight(3 * h);
     okButton.setPosition(width / 2 - okButton.getWidth() / 2, y + 4 * h);
     okButton.draw();
+    joinFocus(okButton);
 }

@@ -1,5 +1,7 @@
 #include "game/KeyGrid.h"
 
+#include "ui/Focus.h"
+
 bool KeyGrid::setLayout(int32_t rowCount, int32_t columnCount) {
     if (rowCount < 1 || columnCount < 1 || rowCount * columnCount > KeyCount) return false;
     rows = rowCount;
@@ -65,4 +67,15 @@ void KeyGrid::draw() {
         }
     }
     if (heldIsShown) keys[held].draw();
+}
+
+// The same walk as draw's: a spanning zero is one key, and the lower zeros of the three-row layout are left out.
+void joinFocus(KeyGrid& grid) {
+    const int32_t n = grid.rows * grid.columns;
+    int32_t i = 0;
+    while (i < n) {
+        const bool spanning = grid.isSpanningZero(i);
+        if (!spanning || grid.rows != 3 || i < grid.columns) joinFocus(grid.keys[i]);
+        i += spanning && grid.rows == 4 ? 3 : 1;
+    }
 }

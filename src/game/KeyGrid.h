@@ -20,4 +20,9 @@ public:
 
 private:
     bool isSpanningZero(int32_t index) const;
+
+    friend void joinFocus(KeyGrid& grid);
 };
+
+// Each key shown joins the focus order, row by row.
+void joinFocus(KeyGrid& grid);

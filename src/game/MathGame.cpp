@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "resources/ArtLayout.h"
+#include "ui/Focus.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ bool MathGame::gameKeyDown(uint32_t key) {
 bool MathGame::playKeyDown(uint32_t key) {
     if (key >= '0' && key <= '9') {
         enterDigit(static_cast<char16_t>(key));
-    } else if (key == platform::VK_BACK || key == platform::VK_DELETE) {
+    } else if (key == platform::VK_BACK || key == platform::VK_DELETE || focusKeyOf(key) == FocusKey::Back) {
         round.clearAnswer();
     } else if (key == platform::VK_F8) {  // the '*' key of a keypad phone
         if (round.answer().empty()) {

@@ -7,6 +7,7 @@
 #include "render/Primitives.h"
 #include "storage/DataFile.h"
 #include "text/TextDraw.h"
+#include "ui/Focus.h"
 #include "ui/Palette.h"
 #include "ui/TextMeasure.h"
 
@@ -61,6 +62,7 @@ void OptionsScreen::dropLatches() {
 }
 
 OptionsScreen::Action OptionsScreen::keyDown(uint32_t key) {
+    if (focusKeyOf(key) == FocusKey::Back) return Action::Menu;
     switch (key) {
         case '1':
             return startIfChosen();
@@ -136,6 +138,11 @@ void OptionsScreen::draw() {
     difficultyRow.draw();
     for (CheckBox* box : {&addBox, &subtractBox, &multiplyBox, &divideBox}) box->draw();
     startButton.draw();
+
+    joinFocus(difficultyRow);
+    for (CheckBox* box : {&addBox, &multiplyBox, &subtractBox, &divideBox}) joinFocus(*box);
+    joinFocus(menuButton);
+    joinFocus(startButton);
 }
 
 void OptionsScreen::modeText(WString& text) const {

@@ -22,8 +22,8 @@ public:
     // The button tapped since the last frame. Start only when some operation is chosen: with none there
     // is nothing to ask, and the button does nothing.
     Action takeAction();
-    // The screen's keys: '1' starts, '2' to '4' choose the difficulty, '5' to '8' the operations, '0' and
-    // Escape go back to the menu.
+    // The screen's keys: '1' starts, '2' to '4' choose the difficulty, '5' to '8' the operations, '0', Escape
+    // and the back key go back to the menu.
     Action keyDown(uint32_t key);
     void dropLatches();
     void draw();

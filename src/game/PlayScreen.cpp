@@ -7,6 +7,7 @@
 #include "render/Primitives.h"
 #include "support/NumberText.h"
 #include "text/TextDraw.h"
+#include "ui/Focus.h"
 #include "ui/Palette.h"
 
 namespace {
@@ -121,6 +122,7 @@ PlayInput PlayScreen::takeInput() {
         input.digit = digits[i];
         break;
     }
+    if (input.digit == 0) digitSelector.takeEntered(input.digit);
     input.menuTapped = softKeyBar.key(0).takeClickLatch();
     // Taken in every frame, so that a tap left over from an earlier challenge cannot skip a later one.
     input.skipTapped = skipButton.takeClickLatch();
@@ -139,6 +141,8 @@ void PlayScreen::dropLatches() {
     answerArea.takeDownLatch();
     answerArea.takeClickLatch();
     answerAreaPressSeen = false;
+    char16_t entered = 0;
+    digitSelector.takeEntered(entered);
 }
 
 void PlayScreen::arrange() {
@@ -210,6 +214,14 @@ void PlayScreen::draw(const Round& round) {
     answerArea.setPosition(placed.problemArea.left, placed.problemArea.top);
     answerArea.setSize(placed.problemArea.width(), placed.problemArea.height());
     answerArea.draw();
+
+    if (placed.keypadShown) {
+        joinFocus(keypad);
+    } else {
+        joinFocus(digitSelector);
+    }
+    if (skipShown(round)) joinFocus(skipButton);
+    joinFocus(softKeyBar.key(0));
 }
 
 void PlayScreen::drawKeypad() {
@@ -300,7 +312,7 @@ PlayScreen::ProblemLines PlayScreen::drawProblemLines(Font& font, int32_t x, int
     drawTextStyled(font, firstLine, right - firstWidth, top, style);
     drawTextStyled(font, secondLine, right - secondWidth, top + row, style);
     fillBox(right - wider, top + 2 * row, wider, e, textColour);
-    return {right, top + 2 * row + ascent / 4 + e};
+    return {right - wider, right, top + 2 * row + ascent / 4 + e};
 }
 
 // The current problem in the problem font, with the typed answer, or the skip button while nothing is
@@ -317,7 +329,8 @@ void PlayScreen::drawCurrentProblem(const Rect& box, const Round& round) {
         drawText(font, feedback, lines.right - font.textWidth(feedback), lines.answerLine,
                  greyLevel(round.feedbackFade()));
     }
-    if (round.challengeShown() && answer.empty()) {
+    placeDigitSelector(lines, font.ascent());
+    if (skipShown(round)) {
         app.selectArcadeFont();
         // Never lower than the problem's area, so that it stays clear of the keypad below it.
         const int32_t l = placed.lineStep;
@@ -328,6 +341,16 @@ void PlayScreen::drawCurrentProblem(const Rect& box, const Round& round) {
         return;
     }
     drawText(font, answer, lines.right - font.textWidth(answer), lines.answerLine, textColour);
+}
+
+// Left of the rule, its digit level with the answer's; drawn only while a pad is in use.
+void PlayScreen::placeDigitSelector(const ProblemLines& lines, int32_t ascent) {
+    if (placed.keypadShown) return;
+    const int32_t x = std::max(1, lines.left - ascent / 2 - digitSelector.getWidth());
+    // Kept on the screen, with room for the focus ring, where the answer line is near its bottom.
+    const int32_t lowest = app.height - digitSelector.getHeight() - 3;
+    digitSelector.setPosition(x, std::min(lines.answerLine - digitSelector.digitOffset(), lowest));
+    if (focusShown()) digitSelector.draw();
 }
 
 // Score, level and the problem's number in the level, each centred in a third of the box; during the

@@ -2,7 +2,8 @@
 // The game screen during play: the soft-key bar, the "Time" panel with the clock and its three lights,
 // the "Next" panel, the status lines, the current problem written as on paper (operands stacked and
 // right-aligned, a rule, the answer below it) and, on stylus screens, the digit keypad. GameLayout says
-// where each goes.
+// where each goes. Where there is no keypad, a digit selector next to the answer lets a gamepad type;
+// it shows only while the focus does.
 //
 // The screen reads the round and never changes it. What the player touches is left in the widgets'
 // latches and taken in the next frame by takeInput, for the game to apply.
@@ -16,12 +17,13 @@
 #include "support/WString.h"
 #include "text/Font.h"
 #include "ui/Button.h"
+#include "ui/DigitSelector.h"
 
 class ArcadeGame;
 
 // What the player touched on the play screen since the last frame.
 struct PlayInput {
-    char16_t digit = 0;  // the digit of the keypad key touched first, or 0
+    char16_t digit = 0;  // the digit of the keypad key touched first (or entered by the selector), or 0
     bool menuTapped = false;
     bool skipTapped = false;
     bool problemTouched = false;  // a touch on the problem clears the typed answer
@@ -52,10 +54,12 @@ public:
     KeyGrid keypad;
     Button skipButton;
     Button answerArea;  // hidden: takes touches on the current problem
+    DigitSelector digitSelector;
     std::unique_ptr<Font> bigFont;
 
 private:
     struct ProblemLines {
+        int32_t left;        // the left end of the rule
         int32_t right;       // the common right edge of the lines
         int32_t answerLine;  // the top of the answer line
     };
@@ -71,6 +75,8 @@ private:
                                   bool withAnswerLine);
     void drawStatusLines(const Rect& box, const Round& round);
     void drawKeypad();
+    void placeDigitSelector(const ProblemLines& lines, int32_t ascent);
+    static bool skipShown(const Round& round) { return round.challengeShown() && round.answer().empty(); }
 
     ArcadeGame& app;
     GameLayout placed;

@@ -50,6 +50,7 @@ enum KeyCode : uint32_t {
     VK_BACK = 8,
     VK_RETURN = 13,
     VK_ESCAPE = 27,
+    VK_SPACE = 32,
     VK_LEFT = 37,
     VK_UP = 38,
     VK_RIGHT = 39,

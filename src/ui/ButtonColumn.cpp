@@ -1,6 +1,7 @@
 #include "ui/ButtonColumn.h"
 
 #include "text/Font.h"
+#include "ui/Focus.h"
 
 int32_t ButtonColumn::getHeight() {
     height = spacing * (itemCount - 1) + currentAscent() * itemCount;
@@ -33,4 +34,8 @@ bool ButtonColumn::takeClicked(int32_t& index) {
         }
     }
     return false;
+}
+
+void joinFocus(ButtonColumn& column) {
+    for (int32_t i = 0; i < column.itemCount; ++i) joinFocus(column.items[i]);
 }

@@ -20,3 +20,6 @@ public:
     MenuButton items[Capacity];
     int32_t itemCount = 0;
 };
+
+// Each entry joins the focus order, top to bottom.
+void joinFocus(ButtonColumn& column);

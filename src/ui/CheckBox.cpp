@@ -3,7 +3,9 @@
 #include "render/Primitives.h"
 #include "text/Font.h"
 #include "text/TextDraw.h"
+#include "ui/Focus.h"
 #include "ui/Palette.h"
+#include "ui/TextMeasure.h"
 
 CheckBox::CheckBox() {
     width = 32;
@@ -52,4 +54,10 @@ void CheckBox::drawTick() {
         strokes(-1);
         strokes(1);
     }
+}
+
+// The label starts a space's width after the square (drawn indented).
+void joinFocus(CheckBox& box) {
+    const int32_t right = box.x + box.getWidth() + currentSpaceWidth() + currentTextWidth(box.text);
+    joinFocus(box, Rect{box.x, box.y, right, box.y + box.getHeight()});
 }

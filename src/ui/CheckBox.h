@@ -22,3 +22,6 @@ private:
     int32_t side() const;
     void drawTick();
 };
+
+// Joins the focus order with its label inside the ring.
+void joinFocus(CheckBox& box);

@@ -1,6 +1,7 @@
 #include "ui/OptionRow.h"
 
 #include "render/Primitives.h"
+#include "ui/Focus.h"
 #include "ui/Palette.h"
 
 int32_t OptionRow::getHeight() {
@@ -65,4 +66,8 @@ void OptionRow::select(int32_t index) {
     items[selected].chosen = false;
     selected = index;
     items[index].chosen = true;
+}
+
+void joinFocus(OptionRow& row) {
+    for (int32_t i = 0; i < row.itemCount; ++i) joinFocus(row.items[i]);
 }

@@ -28,3 +28,6 @@ public:
 private:
     int32_t itemGap();
 };
+
+// Each item joins the focus order, left to right.
+void joinFocus(OptionRow& row);

@@ -7,6 +7,7 @@
 #include "render/DrawTarget.h"
 #include "render/Rect.h"
 #include "support/Sound.h"
+#include "ui/Focus.h"
 #include "ui/HitList.h"
 #include "ui/Widget.h"
 
@@ -19,6 +20,7 @@ protected:
     }
     void TearDown() override {
         clearHitList();
+        resetFocus();
         setDrawTarget(nullptr, 0, 0);
         platform::resetHeadlessBackend();
         platform::pinFontFile("");

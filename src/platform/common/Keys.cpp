@@ -73,6 +73,7 @@ constexpr std::array routes{
     KeyRoute{Label, 0x08, VK_BACK},
     KeyRoute{Label, 0x7F, VK_DELETE},
     KeyRoute{Label, 0x0D, VK_RETURN},
+    KeyRoute{Label, 0x20, VK_SPACE},
     KeyRoute{Label, named(Left), VK_LEFT},
     KeyRoute{Label, named(Up), VK_UP},
     KeyRoute{Label, named(Right), VK_RIGHT},
