@@ -13,7 +13,8 @@ int32_t arrowHeight() { return currentAscent() / 4 + 2; }
 
 // A filled triangle with its point up (pointing -1) or down (1), apex at apexY.
 void drawArrow(int32_t centreX, int32_t apexY, int32_t size, int32_t pointing, Rgb colour) {
-    for (int32_t row = 0; row < size; ++row) drawHLine(centreX - row, apexY - pointing * row, centreX + row + 1, colour);
+    for (int32_t row = 0; row < size; ++row)
+        drawHLine(centreX - row, apexY - pointing * row, centreX + row + 1, colour);
 }
 }  // namespace
 

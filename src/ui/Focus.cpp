@@ -18,10 +18,18 @@ struct FocusKeyEntry {
 };
 // The left stick arrives as the D-pad.
 constexpr FocusKeyEntry focusKeys[] = {
-    {VK_GAMEPAD_DPAD_UP, FocusKey::Up},     {VK_UP, FocusKey::Up},       {VK_GAMEPAD_DPAD_DOWN, FocusKey::Down},
-    {VK_DOWN, FocusKey::Down},              {VK_GAMEPAD_DPAD_LEFT, FocusKey::Left}, {VK_LEFT, FocusKey::Left},
-    {VK_GAMEPAD_DPAD_RIGHT, FocusKey::Right}, {VK_RIGHT, FocusKey::Right}, {VK_GAMEPAD_A, FocusKey::Press},
-    {VK_RETURN, FocusKey::Press},           {VK_SPACE, FocusKey::Press}, {VK_GAMEPAD_B, FocusKey::Back},
+    {VK_GAMEPAD_DPAD_UP, FocusKey::Up},
+    {VK_UP, FocusKey::Up},
+    {VK_GAMEPAD_DPAD_DOWN, FocusKey::Down},
+    {VK_DOWN, FocusKey::Down},
+    {VK_GAMEPAD_DPAD_LEFT, FocusKey::Left},
+    {VK_LEFT, FocusKey::Left},
+    {VK_GAMEPAD_DPAD_RIGHT, FocusKey::Right},
+    {VK_RIGHT, FocusKey::Right},
+    {VK_GAMEPAD_A, FocusKey::Press},
+    {VK_RETURN, FocusKey::Press},
+    {VK_SPACE, FocusKey::Press},
+    {VK_GAMEPAD_B, FocusKey::Back},
 };
 
 // A pad's buttons, and Start and Select as the phone's star and hash keys, never hide the focus.
@@ -77,8 +85,8 @@ int32_t neighbour(int32_t from, FocusKey direction) {
             if (i == from || (ahead ? distance <= 0 : distance >= 0)) continue;
             const bool lined = inLine(r);
             if (horizontal && !lined) continue;
-            const int64_t score = (lined ? 0 : int64_t{1} << 40) +
-                                  (ahead ? int64_t{distance} + 2 * int64_t{across(r)} : int64_t{distance} * 4096 + across(r));
+            const int64_t score = (lined ? 0 : int64_t{1} << 40) + (ahead ? int64_t{distance} + 2 * int64_t{across(r)}
+                                                                          : int64_t{distance} * 4096 + across(r));
             if (best < 0 || score < bestScore) {
                 best = i;
                 bestScore = score;
@@ -141,7 +149,8 @@ void moveFocus(FocusKey direction) {
     const int32_t from = currentIndex();
     if (from < 0 || !isFocusMove(direction)) return;
     Widget& widget = *entries[from].widget;
-    focused = widget.offerInput(static_cast<int32_t>(direction), 0) ? &widget : entries[neighbour(from, direction)].widget;
+    focused =
+        widget.offerInput(static_cast<int32_t>(direction), 0) ? &widget : entries[neighbour(from, direction)].widget;
 }
 
 bool focusPressPoint(Point& point) {
@@ -158,8 +167,9 @@ void drawFocus() {
     const int32_t index = currentIndex();
     if (!shown || index < 0) return;
     const Rect& ring = entries[index].ring;
-    const int32_t thickness = ring.height() < 40 ? 2 : 3;
+    const int32_t thickness = targetWidth() > 320 ? 3 : 2;
     const Rect outside{std::max(0, ring.left - thickness), std::max(0, ring.top - thickness),
-                       std::min(targetWidth(), ring.right + thickness), std::min(targetHeight(), ring.bottom + thickness)};
+                       std::min(targetWidth(), ring.right + thickness),
+                       std::min(targetHeight(), ring.bottom + thickness)};
     drawFrame(outside, thickness, ringColour);
 }

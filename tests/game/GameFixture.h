@@ -84,6 +84,14 @@ protected:
         pump();
     }
 
+    // The keypad's key of a digit (the drawn one, for the zero of the three-row layout).
+    Button& keyOf(char digit) {
+        for (Button& k : game->play.keypad.keys) {
+            if (k.text == std::u16string(1, static_cast<char16_t>(digit))) return k;
+        }
+        return game->play.keypad.keys[0];
+    }
+
     const Round& round() const { return game->round; }
     const ProblemGenerator& problems() const { return game->round.generator(); }
     // Makes this the problem posed, as if the generator had drawn it.
