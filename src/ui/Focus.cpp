@@ -74,8 +74,8 @@ int32_t neighbour(int32_t from, FocusKey direction) {
         return horizontal ? overlaps(r.top, r.bottom, here.top, here.bottom)
                           : overlaps(r.left, r.right, here.left, here.right);
     };
-    // Ahead: the nearest, controls in line first. Failing that, wrapping: the farthest behind, in line
-    // first. Left and right only ever look along the row.
+    // Ahead: the nearest, its distance across counting double. Failing that, wrapping: the farthest
+    // behind, controls in line first. Left and right only ever look along the row.
     int32_t best = -1;
     int64_t bestScore = 0;
     for (const bool ahead : {true, false}) {
@@ -85,8 +85,9 @@ int32_t neighbour(int32_t from, FocusKey direction) {
             if (i == from || (ahead ? distance <= 0 : distance >= 0)) continue;
             const bool lined = inLine(r);
             if (horizontal && !lined) continue;
-            const int64_t score = (lined ? 0 : int64_t{1} << 40) + (ahead ? int64_t{distance} + 2 * int64_t{across(r)}
-                                                                          : int64_t{distance} * 4096 + across(r));
+            const int64_t score =
+                (lined || ahead ? 0 : int64_t{1} << 40) +
+                (ahead ? int64_t{distance} + 2 * int64_t{across(r)} : int64_t{distance} * 4096 + across(r));
             if (best < 0 || score < bestScore) {
                 best = i;
                 bestScore = score;

@@ -69,5 +69,9 @@ void OptionRow::select(int32_t index) {
 }
 
 void joinFocus(OptionRow& row) {
-    for (int32_t i = 0; i < row.itemCount; ++i) joinFocus(row.items[i]);
+    if (row.itemCount == 0) return;
+    joinFocus(row.items[row.selected]);
+    for (int32_t i = 0; i < row.itemCount; ++i) {
+        if (i != row.selected) joinFocus(row.items[i]);
+    }
 }

@@ -29,5 +29,6 @@ private:
     int32_t itemGap();
 };
 
-// Each item joins the focus order, left to right.
+// Each item joins the focus order, the selected one first: a screen that starts on the row starts on
+// its choice, so that a first press changes nothing.
 void joinFocus(OptionRow& row);

@@ -23,6 +23,10 @@
 //   draw      the rest of draw, reading the flags (pressed colours from outlineColour/fillColour);
 //   expose    take...Latch() / takeClicked(), which answer once and clear.
 //
+// A gamepad or the arrow keys reach the same controls through the focus (Focus.h): a screen lets a
+// control join it with one line after drawing it, joinFocus(control), in reading order, and a press
+// of the focused control arrives as a tap in its middle, through the same latches.
+//
 // Widgets are plain members of their owners and are never deleted through a Widget pointer, so
 // the base has no virtual destructor; it is protected to keep it that way.
 #include <cstdint>

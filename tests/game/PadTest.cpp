@@ -1,5 +1,6 @@
 // Play by gamepad alone: a whole game at each layout, the focus order and wrapping of every screen, and
 // a focus that a tap or another key hides again.
+#include <map>
 #include <string>
 
 #include "GameFixture.h"
@@ -107,81 +108,44 @@ TEST_F(PadTest, AWholeGameByPadAtEveryLayout) {
     }
 }
 
-// Where the focus starts on each screen and where each move takes it, wrapping round at the ends.
+// Where the focus starts on each screen and where each move (Up, Down, Left, Right) takes it, wrapping
+// round at the ends.
 TEST_F(PadTest, FocusOrderAndWrappingOnEveryScreen) {
     enum Then { Asked, Challenge, GameOver };
     struct Walk {
         int width, height;
-        std::vector<uint32_t> keys;  // from the main menu to the screen
+        const char* keys;  // from the main menu to the screen
         Then then;
-        std::vector<const char*> buttons;
-        const char* seen;  // the control focused first, then after each button (the digit selector has no label)
+        const char* moves;
+        const char* seen;  // the control focused first, then after each move (the digit selector has no label)
     };
+    // clang-format off
     const Walk walks[] = {
-        {480,
-         640,
-         {},
-         Asked,
-         {"dpdown", "dpdown", "dpdown", "dpdown", "dpdown", "dpup", "dpleft", "dpright"},
-         "Play (1), Options (2), Highscores (3), Quit (0), brinmoor.example (4), Play (1), brinmoor.example (4), Quit "
-         "(0), brinmoor.example (4)"},
-        {176, 220, {}, Asked, {"dpup", "dpdown", "dpright"}, "Play (1), Quit (0), Play (1), Options (2)"},
-        {480,
-         640,
-         {'2'},
-         Asked,
-         {"dpdown", "dpdown", "dpdown", "dpup", "dpright"},
+        {480, 640, "", Asked, "DDDDDULR",
+         "Play (1), Options (2), Highscores (3), Quit (0), brinmoor.example (4), Play (1), brinmoor.example (4), "
+         "Quit (0), brinmoor.example (4)"},
+        {480, 640, "2", Asked, "DDDUR",
          "Back (0), Sound On (1), brinmoor.example (4), Back (0), brinmoor.example (4), Back (0)"},
-        {240,
-         320,
-         {'3'},
-         Asked,
-         {"dpdown", "dpright", "dpright", "dpright", "dpleft", "dpup", "dpup"},
-         "Back (0), 3, 4, 5, 1, 5, Back (0), brinmoor.example (4)"},
-        {480,
-         640,
-         {'1'},
-         Asked,
-         {"dpright", "dpright", "dpright", "dpdown", "dpright", "dpdown", "dpdown", "dpleft", "dpdown", "dpup", "dpup",
-          "dpup"},
-         "Easy (2), Normal (3), Hard (4), Easy (2), Add (5), Multiply (7), Divide (8), Start (1), Menu (0), Easy (2), "
-         "Menu (0), Subtract (6), Add (5)"},
-        {176,
-         220,
-         {'1'},
-         Asked,
-         {"dpdown", "dpdown", "dpdown", "dpright", "dpdown"},
-         "Easy (2), Add (5), Subtract (6), Menu (0), Start (1), Hard (4)"},
-        {480,
-         640,
-         {'1', '1'},
-         Asked,
-         {"dpright", "dpright", "dpright", "dpright", "dpdown", "dpdown", "dpdown", "dpleft", "dpdown", "dpup", "dpup",
-          "dpleft", "dpleft"},
-         "7, 8, 9, 0, 4, 1, Menu (*), 9, 8, 5, 8, Menu (*), 3, 2"},
-        {640,
-         480,
-         {'1', '1'},
-         Asked,
-         {"dpdown", "dpdown", "dpdown", "dpdown", "dpright", "dpleft", "dpup"},
-         "7, 4, 1, 0, Menu (*), 7, 9, Menu (*)"},
-        {176, 220, {'1', '1'}, Asked, {"dpup", "dpright", "dpright", "dpleft"}, ", , Menu (*), , Menu (*)"},
-        {240,
-         320,
-         {'1', '1'},
-         Challenge,
-         {"dpright", "dpup", "dpup", "dpdown", "dpdown"},
-         "7, 8, Skip (#), Menu (*), Skip (#), 9"},
-        {240, 320, {'1', '1'}, GameOver, {"dpdown", "dpleft"}, "OK (0), OK (0), OK (0)"},
+        {240, 320, "3", Asked, "DRRRLUU", "Back (0), 3, 4, 5, 1, 5, Back (0), brinmoor.example (4)"},
+        {480, 640, "1", Asked, "RRRDRDDLDUUU",
+         "Normal (3), Hard (4), Easy (2), Normal (3), Multiply (7), Add (5), Subtract (6), Menu (0), Start (1), "
+         "Hard (4), Start (1), Divide (8), Multiply (7)"},
+        {176, 220, "1", Asked, "DDDRD", "Normal (3), Multiply (7), Divide (8), Start (1), Menu (0), Easy (2)"},
+        {480, 640, "11", Asked, "RRRRDDDLDUULL", "7, 8, 9, 0, 4, 1, Menu (*), 9, 8, 5, 8, Menu (*), 3, 2"},
+        {176, 220, "11", Asked, "URRL", ", , Menu (*), , Menu (*)"},
+        {240, 320, "11", Challenge, "RUUDD", "7, 8, Skip (#), Menu (*), Skip (#), 9"},
+        {240, 320, "11", GameOver, "DL", "OK (0), OK (0), OK (0)"},
     };
+    // clang-format on
+    const std::map<char, const char*> buttons = {{'U', "dpup"}, {'D', "dpdown"}, {'L', "dpleft"}, {'R', "dpright"}};
     for (const Walk& walk : walks) {
         boot(walk.width, walk.height);
-        for (uint32_t k : walk.keys) key(k), frame();
+        for (const char* k = walk.keys; *k; ++k) key(static_cast<uint32_t>(*k)), frame();
         if (walk.then == Challenge) answerUntil(&ProblemGenerator::isChallenge), frame();
         if (walk.then == GameOver) game->round.clock().startClock(1, 60), waitMs(1100);
         std::string seen = focused();
-        for (const char* button : walk.buttons) {
-            pad(button);
+        for (const char* move = walk.moves; *move; ++move) {
+            pad(buttons.at(*move));
             seen += ", " + focused();
         }
         EXPECT_EQ(seen, walk.seen);
