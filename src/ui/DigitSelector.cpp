@@ -34,8 +34,8 @@ void DigitSelector::draw() {
     drawTextCurrent(shown, centreX - currentTextWidth(shown) / 2, y + digitOffset(), inkColour);
 }
 
-bool DigitSelector::offerInput(int32_t focusKey, int32_t) {
-    switch (static_cast<FocusKey>(focusKey)) {
+bool DigitSelector::onFocusKey(FocusKey key) {
+    switch (key) {
         case FocusKey::Up:
             digit = (digit + 1) % 10;
             return true;

@@ -1,6 +1,6 @@
 #pragma once
 // A digit the D-pad turns, for a screen that has no keypad to press: Up and Down turn it (9 follows
-// 0 and 0 follows 9) and A enters it. It takes the focus keys itself (see Focus.h) and no taps, and its
+// 0 and 0 follows 9) and A enters it. It takes those focus keys itself (onFocusKey) and no taps; its
 // owner polls takeEntered. Drawn as a box with the digit between two arrows, in the current font.
 #include "ui/Widget.h"
 
@@ -9,7 +9,7 @@ public:
     int32_t getWidth() override;   // the digit with a quarter of the ascent either side
     int32_t getHeight() override;  // the digit with an arrow above and below
     void draw() override;
-    bool offerInput(int32_t focusKey, int32_t) override;
+    bool onFocusKey(FocusKey key) override;
     // How far below the top the digit's own top is.
     int32_t digitOffset() const;
 

@@ -150,15 +150,14 @@ void moveFocus(FocusKey direction) {
     const int32_t from = currentIndex();
     if (from < 0 || !isFocusMove(direction)) return;
     Widget& widget = *entries[from].widget;
-    focused =
-        widget.offerInput(static_cast<int32_t>(direction), 0) ? &widget : entries[neighbour(from, direction)].widget;
+    focused = widget.onFocusKey(direction) ? &widget : entries[neighbour(from, direction)].widget;
 }
 
 bool focusPressPoint(Point& point) {
     Widget* widget = focusedWidget();
     if (!widget) return false;
     focused = widget;
-    if (widget->offerInput(static_cast<int32_t>(FocusKey::Press), 0)) return false;
+    if (widget->onFocusKey(FocusKey::Press)) return false;
     const Rect area = widget->hitRect();
     point = {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
     return true;

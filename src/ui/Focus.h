@@ -12,7 +12,7 @@
 // (or step through the reading order on a screen of one column). A press reaches the focused control
 // through the stylus path, as a tap in the middle of its hit rectangle, so it sets the same latches
 // with the same one-frame timing. A focused control may take a focus key itself first, through
-// offerInput(key, 0) with key a FocusKey: a digit selector turns on Up and Down.
+// Widget::onFocusKey: a digit selector turns on Up and Down.
 //
 // The focus is drawn only once a focus key has been used, and hides again at the next tap or at any
 // other key, so that stylus and keyboard play look as they always have.

@@ -23,6 +23,7 @@ void Widget::setSize(int32_t w, int32_t h) {
 void Widget::draw() {}
 void Widget::onPress(const Point&) {}
 void Widget::onClick(const Point&) {}
+bool Widget::onFocusKey(FocusKey) { return false; }
 
 void Widget::registerForInput() {
     appendToHitList(*this);

@@ -1,7 +1,7 @@
 #pragma once
 // The UI widgets (src/ui): this base, the HitList that matches the stylus against the widgets of the
-// last frame (HitList.h), the palette (Palette.h) and the kinds: Button, MenuButton, CheckBox,
-// LinkLabel, OptionItem, OptionRow and ButtonColumn.
+// last frame (HitList.h), the focus a gamepad moves (Focus.h), the palette (Palette.h) and the kinds:
+// Button, MenuButton, CheckBox, LinkLabel, OptionItem, OptionRow, ButtonColumn and DigitSelector.
 //
 // The base of every on-screen control. Widgets are immediate-mode: each frame empties the HitList,
 // a widget that takes the stylus appends itself while it draws, and the press and release that
@@ -44,6 +44,8 @@ struct Point {
 // Left and top edges are inside, right and bottom edges outside.
 constexpr bool pointInRect(const Point& point, const Rect& rect) { return rect.contains(point.x, point.y); }
 
+enum class FocusKey : int32_t;  // see Focus.h
+
 class Widget {
 public:
     virtual void setPosition(int32_t newX, int32_t newY);
@@ -55,6 +57,9 @@ public:
     virtual void draw();
     virtual void onPress(const Point& point);  // set flags and latches only; the owner acts on them
     virtual void onClick(const Point& point);
+    // A focus key that reached the widget while it is focused; true when the widget took it itself
+    // (a digit selector turns on Up and Down), false to let the focus move or press as usual.
+    virtual bool onFocusKey(FocusKey key);
     virtual void registerForInput();  // appends to the HitList (while room is left) and records the clip
 
     Rgb outlineColour() const;
