@@ -18,16 +18,8 @@ constexpr int64_t day0 = 20'429;  // 2025-12-07
 constexpr int64_t noon = day0 * msPerDay + msPerDay / 2;
 
 Answer answer(Operation op, int first, int second, Outcome outcome, int ms, int64_t at = noon) {
-    Answer a;
-    a.shownAt = at;
-    a.op = op;
-    a.first = first;
-    a.second = second;
-    a.expected = first * second;
-    a.typed = outcome == Outcome::Right ? std::to_string(a.expected) : "";
-    a.outcome = outcome;
-    a.responseMs = ms;
-    return a;
+    std::string typed = outcome == Outcome::Right ? std::to_string(first * second) : "";
+    return {at, Mode::Arcade, 0, 0, op, first, second, first * second, std::move(typed), outcome, ms};
 }
 
 // Runs one statement on a database file with SQLite itself and returns the first column of its first row.
@@ -87,15 +79,11 @@ TEST_F(History, SetsAsideWhatItCannotUseAndBeginsAnew) {
         {"foreign", "CREATE TABLE notes(text);"},
         {"ours, damaged", "PRAGMA application_id=1450723433; PRAGMA user_version=1;"},
     };
-    std::vector<std::string> keptNames;
+    int kept = 0;
     for (const auto& [what, content] : unusable) {
         SCOPED_TRACE(what);
         std::filesystem::remove(database());
-        if (content == noise) {
-            putBytes("history.sqlite", noise);
-        } else {
-            sql(database(), content);
-        }
+        content == noise ? putBytes("history.sqlite", noise) : void(sql(database(), content));
         const std::string before = bytesOf("history.sqlite");
         ASSERT_TRUE(store.open(root.string(), noon + 1000));
         const std::string notice = store.takeNotice();
@@ -105,12 +93,9 @@ TEST_F(History, SetsAsideWhatItCannotUseAndBeginsAnew) {
         EXPECT_EQ(store.sessionAnswers(1).size(), 1u);
         store.close();
         // Each one kept whole under a name of its own; none overwrites an earlier one.
-        const std::string kept = keptNames.empty()
-                                     ? "history-2025-12-07.sqlite"
-                                     : "history-2025-12-07-" + std::to_string(keptNames.size() + 1) + ".sqlite";
-        EXPECT_NE(notice.find(kept), std::string::npos) << notice;
-        EXPECT_TRUE(bytesOf(kept) == before);  // (not printed: binary)
-        keptNames.push_back(kept);
+        const std::string name = "history-2025-12-07" + (kept++ ? "-" + std::to_string(kept) : "") + ".sqlite";
+        EXPECT_NE(notice.find(name), std::string::npos) << notice;
+        EXPECT_TRUE(bytesOf(name) == before);  // (not printed: binary)
     }
 }
 
@@ -145,19 +130,23 @@ TEST_F(History, FluentMeansTheLastThreeRightEachWithinThreeSeconds) {
     ASSERT_TRUE(store.open(root.string(), noon));
     const SessionId s = store.beginSession({});
     const auto cell = [&](Operation op, int a, int b) { return store.factGrid(op)[a * gridSide + b]; };
-    const auto tries = [&](int first, int second, std::vector<std::pair<Outcome, int>> list) {
-        for (auto [outcome, ms] : list) store.recordAnswer(s, answer(Operation::Multiply, first, second, outcome, ms));
-    };
     const auto right = Outcome::Right;
-    tries(7, 8, {{Outcome::Wrong, 900}, {right, 2999}, {right, 2999}, {right, 0}});
-    tries(6, 9, {{right, 1000}, {right, 1000}, {right, 3000}});
-    tries(5, 5, {{right, 1000}, {Outcome::Timeout, 1000}, {right, 1000}, {right, 1000}});
-    tries(4, 4, {{right, 1000}, {right, 1000}});
-    EXPECT_EQ(cell(Operation::Multiply, 7, 8), FactState::Fluent);
-    EXPECT_EQ(cell(Operation::Multiply, 6, 9), FactState::Learning);
-    EXPECT_EQ(cell(Operation::Multiply, 5, 5), FactState::Learning);
-    EXPECT_EQ(cell(Operation::Multiply, 4, 4), FactState::Learning);
-    EXPECT_EQ(cell(Operation::Multiply, 8, 7), FactState::NotSeen);
+    const struct {
+        int first, second;
+        std::vector<std::pair<Outcome, int>> tries;
+        FactState state;
+    } facts[] = {
+        {7, 8, {{Outcome::Wrong, 900}, {right, 2999}, {right, 2999}, {right, 0}}, FactState::Fluent},
+        {6, 9, {{right, 1000}, {right, 1000}, {right, 3000}}, FactState::Learning},
+        {5, 5, {{right, 1000}, {Outcome::Timeout, 1000}, {right, 1000}, {right, 1000}}, FactState::Learning},
+        {4, 4, {{right, 1000}, {right, 1000}}, FactState::Learning},
+        {8, 7, {}, FactState::NotSeen},
+    };
+    for (const auto& fact : facts)
+        for (auto [outcome, ms] : fact.tries)
+            store.recordAnswer(s, answer(Operation::Multiply, fact.first, fact.second, outcome, ms));
+    for (const auto& fact : facts)
+        EXPECT_EQ(cell(Operation::Multiply, fact.first, fact.second), fact.state) << fact.first;
     EXPECT_EQ(cell(Operation::Add, 7, 8), FactState::NotSeen);
 
     // Subtraction and division show the inverse facts; nothing is divided by 0.
@@ -233,7 +222,6 @@ TEST_F(History, ExportsEveryAnswerAsCsv) {
               "time,mode,operation,first,second,expected,typed,outcome,ms\r\n"
               "2025-12-07T10:15:03.250Z,practice,-,12,5,7,\"1,\"\"2\",wrong,3250\r\n"
               "1970-01-01T00:00:00.000Z,arcade,/,0,3,0,,timeout,10000\r\n");
-    EXPECT_EQ(exportCsv(root.string(), (root / "missing" / "x.csv").string()), 1);
     EXPECT_EQ(exportCsv(root.string(), (root / "." / "history.sqlite").string()), 1);
     EXPECT_EQ(store.sessionAnswers(s).size(), 2u);  // untouched
     store.close();

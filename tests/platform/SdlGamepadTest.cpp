@@ -82,15 +82,13 @@ TEST_F(PadInput, VirtualPadsBecomeKeyMessages) {
 
     // Every button at once, in SDL's order: a b x y back (guide) start (the sticks) the shoulders, the
     // D-pad (and the rest, which send nothing).
-    Keys downs = {"195", "196", "197", "198", "120", "119", "200", "199", "203", "204", "205", "206"}, ups = downs;
-    for (std::string& key : downs) key = "down " + key;
-    for (std::string& key : ups) key = "up " + key;
-    for (int button = 0; button < SDL_CONTROLLER_BUTTON_MAX; ++button)
-        SDL_JoystickSetVirtualButton(plainPad, button, 1);
-    EXPECT_EQ(keysFrom(backend), downs);
-    for (int button = 0; button < SDL_CONTROLLER_BUTTON_MAX; ++button)
-        SDL_JoystickSetVirtualButton(plainPad, button, 0);
-    EXPECT_EQ(keysFrom(backend), ups);
+    for (const char* change : {"down ", "up "}) {
+        Keys keys = {"195", "196", "197", "198", "120", "119", "200", "199", "203", "204", "205", "206"};
+        for (std::string& key : keys) key = change + key;
+        for (int button = 0; button < SDL_CONTROLLER_BUTTON_MAX; ++button)
+            SDL_JoystickSetVirtualButton(plainPad, button, *change == 'd');
+        EXPECT_EQ(keysFrom(backend), keys);
+    }
 
     // The left stick: right once it is pushed firmly, and held until it is well back.
     const std::pair<int, Keys> stick[] = {
@@ -105,6 +103,5 @@ TEST_F(PadInput, VirtualPadsBecomeKeyMessages) {
     SDL_JoystickClose(plainPad);
     SDL_JoystickDetachVirtual(2);
     EXPECT_EQ(keysFrom(backend), (Keys{"up 203", "up 195"}));
-    SDL_JoystickClose(envPad);
-    SDL_JoystickClose(filePad);
+    for (SDL_Joystick* pad : {envPad, filePad}) SDL_JoystickClose(pad);
 }

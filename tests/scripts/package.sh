@@ -13,10 +13,7 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
+fail() { echo "FAIL: $*"; exit 1; }
 
 # A build folder of its own, never build/release; make test has compiled it before ctest started.
 env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL make -C "$source_dir" deb DEB="$build/deb" JOBS=2 >"$work/build.log" 2>&1 ||
@@ -40,10 +37,10 @@ mandoc -Tlint -W warning "$source_dir/data/vortellanox.6" || fail "mandoc -Tlint
 
 root="$work/root"
 dpkg-deb --extract "$deb" "$root"
-desktop-file-validate "$root"/usr/share/applications/*.desktop >"$work/desktop" ||
-    { cat "$work/desktop"; fail "desktop-file-validate"; }
-appstreamcli validate --pedantic --no-net "$root"/usr/share/metainfo/*.xml >"$work/appstream" ||
-    { cat "$work/appstream"; fail "appstreamcli validate"; }
+for check in "desktop-file-validate $root/usr/share/applications/*.desktop" \
+    "appstreamcli validate --pedantic --no-net $root/usr/share/metainfo/*.xml"; do
+    $check >"$work/check" || { cat "$work/check"; fail "$check"; }
+done
 [ "$("$root/usr/games/vortellanox" --version)" = "vortellanox $(dpkg-deb --field "$deb" Version | cut -d- -f1)" ] ||
     fail "the packaged program does not report the package's version"
 printf 'wait 500\nshot %s\nclose\n' "$work/menu.png" >"$work/script"

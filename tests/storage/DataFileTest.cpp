@@ -1,12 +1,12 @@
 // The record layer: how each record kind is encoded, how reads fail, sections, the header, inversion.
 #include <sys/stat.h>
 
-#include "StorageFixture.h"
+#include "common/DataRootTest.h"
 #include "storage/DataFile.h"
 
 namespace {
 
-using DataFileTest = StorageTest;
+using DataFileTest = DataRootTest;
 const WString settingsPath = u"settings.dat";
 const std::string marker = "\x01\x02\x03\x04\x05\x06\x07\x08\x09\n";
 
@@ -14,16 +14,13 @@ TEST_F(DataFileTest, EachRecordKindHasItsExactBytesAndReadsBack) {
     DataFile data;
     int32_t minusSeven = -7;
     uint8_t yes = 1, no = 0;
-    WString abc = u"abc", empty, wide = u"\u0141x", cut = u"a\u0100b", broken = u"a\nb";
+    // Texts are stored by their low bytes: U+0100's zero ends the text, a line feed splits the record.
+    WString texts[] = {u"abc", u"", u"\u0141x", u"a\u0100b", u"a\nb"};
     ASSERT_TRUE(data.openForWrite(settingsPath));
     data.exchangeInt(minusSeven);
     data.exchangeBool(yes);
     data.exchangeBool(no);
-    data.exchangeString(abc);
-    data.exchangeString(empty);
-    data.exchangeString(wide);    // stored by its low bytes
-    data.exchangeString(cut);     // U+0100 has a zero low byte, which ends the stored string
-    data.exchangeString(broken);  // its line feed splits the record on reading
+    for (WString& text : texts) data.exchangeString(text);
     ASSERT_EQ(data.close(), 0);
     EXPECT_EQ(bytesOf("settings.dat"), "-7\n1\n0\n3\nabc\n0\n2\nAx\n1\na\n3\na\nb\n");
 
@@ -31,7 +28,8 @@ TEST_F(DataFileTest, EachRecordKindHasItsExactBytesAndReadsBack) {
     ASSERT_TRUE(data.openForRead(settingsPath));
     int32_t number = 0, tail = -1, missing = 42;
     uint8_t one = 0, zero = 1, two = 1, unread = 1;
-    WString texts[5] = {u"x", u"x", u"x", u"x", u"x"}, unreadText = u"default";
+    WString unreadText = u"default";
+    for (WString& text : texts) text = u"x";
     data.exchangeInt(number);
     data.exchangeBool(one);
     data.exchangeBool(zero);
@@ -67,34 +65,8 @@ TEST_F(DataFileTest, ASectionEndedEarlyKeepsDefaultsAndReadingResumesAfterIt) {
     data.exchangeString(early);  // the marker where a string's text should be
     data.endSection();
     data.exchangeInt(last);
-    EXPECT_EQ(std::make_tuple(one, two, three, inside, after, text), std::make_tuple(1, 2, 77, u"kept", 99, u"after"));
-    EXPECT_EQ(early, u"kept");
-    EXPECT_EQ(last, 3);
-}
-
-TEST_F(DataFileTest, HeaderRoundTripAndTheInvertedForm) {
-    DataFile data;
-    WString name = u"Vortellanox";
-    int32_t version = 100;
-    ASSERT_TRUE(data.openWithHeader(settingsPath, name, version, FileMode::Write));
-    EXPECT_EQ(data.close(), 0);
-    EXPECT_EQ(bytesOf("settings.dat"), "11\nVortellanox\n100\n1\n");
-    ASSERT_TRUE(data.openWithHeader(u"inverted.dat", name, version, FileMode::Write, DiskForm::Inverted));
-    EXPECT_EQ(data.close(), 0);
-    EXPECT_EQ(bytesOf("inverted.dat"), invertedBytes("11\nVortellanox\n100\n1\n"));
-
-    for (auto [path, form] :
-         {std::pair(settingsPath, DiskForm::Plain), std::pair(WString(u"inverted.dat"), DiskForm::Inverted)}) {
-        WString readName;
-        int32_t readVersion = 0;
-        ASSERT_TRUE(data.openWithHeader(path, readName, readVersion, FileMode::Read, form));
-        data.close();
-        EXPECT_EQ(readName, u"Vortellanox");
-        EXPECT_EQ(readVersion, 100);
-    }
-    WString untouched = u"untouched";
-    EXPECT_FALSE(data.openWithHeader(u"missing.dat", untouched, version, FileMode::Read));
-    EXPECT_EQ(untouched, u"untouched");
+    EXPECT_EQ(std::make_tuple(one, two, three, inside, after, text, early, last),
+              std::make_tuple(1, 2, 77, u"kept", 99, u"after", u"kept", 3));
 }
 
 // Hand-edited files: each case is read as a string record, then an integer record.
@@ -115,10 +87,7 @@ TEST_F(DataFileTest, HostileRecordsReadAsTheFormatSays) {
         {std::string("3\na\0c\n7\n", 8), u"a", 7},
         {"3\nxyz", u"xyz", -1},  // no final line feed
         {"3\n", u"unchanged", -1},
-        {std::string("\0"
-                     "8\n",
-                     3),
-         u"unchanged", -1},  // a zero byte before the digits: no number, so the text keeps its value
+        {std::string(1, '\0') + "8\n", u"unchanged", -1},  // a zero before the digits: no number, the text kept
         {"x\n7\n", u"unchanged", 7},
         {"0\n99999999999999999999\n", u"", INT32_MAX},
         {"0\n-99999999999\n", u"", INT32_MIN},
@@ -127,6 +96,7 @@ TEST_F(DataFileTest, HostileRecordsReadAsTheFormatSays) {
         {"0\n-\n", u"", -1},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.substr(0, 40));
         putBytes("settings.dat", c.bytes);
         DataFile data;
         ASSERT_TRUE(data.openForRead(settingsPath));
@@ -134,8 +104,7 @@ TEST_F(DataFileTest, HostileRecordsReadAsTheFormatSays) {
         int32_t next = -1;
         data.exchangeString(text);
         data.exchangeInt(next);
-        EXPECT_EQ(text, c.text) << c.bytes.substr(0, 40);
-        EXPECT_EQ(next, c.next) << c.bytes.substr(0, 40);
+        EXPECT_EQ(std::tie(text, next), std::tie(c.text, c.next));
     }
 }
 

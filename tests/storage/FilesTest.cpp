@@ -1,15 +1,24 @@
-// Paths on the device root, the refusal of paths that leave it, folders and text bytes.
+// Paths on the device root, the refusal of paths that leave it, folders, and saves that fail or share
+// a file. (Kills during saves and full disks are put to the whole program in tests/frontend.)
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include "StorageFixture.h"
+#include <cerrno>
+
+#include "common/DataRootTest.h"
+#include "storage/DataFile.h"
 #include "storage/Files.h"
 
 namespace {
 
-using FilesTest = StorageTest;
+using FilesTest = DataRootTest;
+
+mode_t permissions(const std::filesystem::path& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
+}
 
 TEST_F(FilesTest, PathsResolveBelowTheDataRoot) {
-    const std::string top = root.string();
     const struct {
         WString path, resolved;
         std::string host;
@@ -25,7 +34,7 @@ TEST_F(FilesTest, PathsResolveBelowTheDataRoot) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(resolvePath(c.path), c.resolved);
-        EXPECT_EQ(platform::hostPath(resolvePath(c.path)), top + c.host);
+        EXPECT_EQ(platform::hostPath(resolvePath(c.path)), root.string() + c.host);
     }
     EXPECT_EQ(replaceFile(u"\\ab").commit(), 0);
     EXPECT_TRUE(std::filesystem::is_regular_file(host("ab")));
@@ -60,28 +69,25 @@ TEST_F(FilesTest, FoldersAreMadeParentFirstForTheUserAlone) {
     EXPECT_FALSE(createFolder(u"\\My Documents\\Brinmoor Arcade")) << "its parent does not exist yet";
     EXPECT_TRUE(createFolder(u"\\My Documents"));
     EXPECT_TRUE(createFolder(u"\\My Documents\\Brinmoor Arcade"));
-    std::ofstream(host("My Documents/Brinmoor Arcade/keep.dat")) << "kept";
+    putBytes("My Documents/Brinmoor Arcade/keep.dat", "kept");
     EXPECT_TRUE(createFolder(u"\\My Documents\\Brinmoor Arcade")) << "an existing folder is fine";
     EXPECT_EQ(bytesOf("My Documents/Brinmoor Arcade/keep.dat"), "kept");
-    struct stat info {};
-    ASSERT_EQ(stat(host("My Documents/Brinmoor Arcade").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(permissions(host("My Documents/Brinmoor Arcade")), 0700u);
     EXPECT_FALSE(createFolder(u"\\My Documents\\Brinmoor Arcade\\keep.dat")) << "a file is no folder";
 
     // A data root that does not exist yet is made by the first write, not by a read.
     const std::filesystem::path nested = root / "deeper" / "vortellanox";
     platform::setDataRoot(nested.string());
-    EXPECT_EQ(platform::dataRoot(), nested.string());
     EXPECT_EQ(openFile(u"settings.dat"), nullptr);
     EXPECT_FALSE(std::filesystem::exists(root / "deeper"));
     EXPECT_EQ(replaceFile(u"settings.dat").commit(), 0);
     EXPECT_TRUE(std::filesystem::is_regular_file(nested / "settings.dat"));
-    ASSERT_EQ(stat(nested.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(permissions(nested), 0700u);
 }
 
-// A root the system cannot hold is refused at start; a mistyped deep path never becomes a tower of folders.
-TEST_F(FilesTest, AnUnusableDataRootIsNamedAndNoTowerOfFoldersIsMade) {
+// A root the system cannot hold is refused at start; a mistyped deep path never becomes a tower of
+// folders; with no root given, the user's data folder is it.
+TEST_F(FilesTest, WhichDataRootsAreUsable) {
     EXPECT_EQ(platform::dataRootProblem(root.string()), "");
     EXPECT_NE(platform::dataRootProblem(root.string() + "/" + std::string(300, 'a')), "");
     EXPECT_NE(platform::dataRootProblem(std::string(5000, 'a')), "");
@@ -90,9 +96,7 @@ TEST_F(FilesTest, AnUnusableDataRootIsNamedAndNoTowerOfFoldersIsMade) {
     platform::setDataRoot(deep);
     EXPECT_FALSE(createFolder(u"\\My Documents"));
     EXPECT_FALSE(std::filesystem::exists(host("d")));
-}
 
-TEST(DataRoot, DefaultsToTheUsersDataFolder) {
     platform::setDataRoot("");
     const char* saved = std::getenv("XDG_DATA_HOME");
     const std::string previous = saved ? saved : "";
@@ -103,11 +107,39 @@ TEST(DataRoot, DefaultsToTheUsersDataFolder) {
     saved ? setenv("XDG_DATA_HOME", previous.c_str(), 1) : unsetenv("XDG_DATA_HOME");
 }
 
-TEST(TextBytes, NarrowAndWiden) {
-    EXPECT_EQ(narrow(u"a\u0100b"), "a");
-    EXPECT_EQ(narrow(u"\u0141\u00E9"), "A\xE9");
-    EXPECT_EQ(widen("\xE9"), u"\u00E9");
-    EXPECT_EQ(widen(std::string_view("ab\0c", 4)), u"ab");
+// A save that cannot be written fails with a reason and leaves what is in its way whole.
+TEST_F(FilesTest, WhatIsInTheWayMakesTheSaveFailWithAReason) {
+    putBytes("My Documents", "not a folder");
+    EXPECT_FALSE(createFolder(u"\\My Documents\\Brinmoor Arcade"));
+    DataFile data;
+    EXPECT_FALSE(data.openForWrite(u"\\My Documents\\x.dat"));
+    EXPECT_NE(data.close(), 0);
+    EXPECT_EQ(bytesOf("My Documents"), "not a folder");
+    std::filesystem::create_directory(host("settings.dat"));
+    EXPECT_FALSE(data.openForWrite(u"settings.dat"));
+    EXPECT_EQ(data.close(), EISDIR) << "the failed open is the close's answer";
+}
+
+// Every replacement has a temporary file of its own: two saves of one file never remove each other's,
+// and folders lying under the names a save would take only make it take another.
+TEST_F(FilesTest, ReplacementsKeepToTheirOwnTemporaryFiles) {
+    for (int n = 0; n < 40; ++n)
+        std::filesystem::create_directory(
+            host(".t.dat." + std::to_string(getpid()) + "-" + std::to_string(n) + ".tmp"));
+    std::filesystem::create_directory(host(".t.dat.partial"));
+    const auto startedWith = [](const char* bytes) {
+        platform::FileReplacement file = replaceFile(u"t.dat");
+        if (file) std::fputs(bytes, file.stream());
+        return file;
+    };
+    platform::FileReplacement first = startedWith("first"), second = startedWith("second");
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(second.commit(), 0);
+    EXPECT_EQ(first.commit(), 0) << "the other save took nothing of this one's";
+    EXPECT_EQ(bytesOf("t.dat"), "first");
+    startedWith("dropped").discard();
+    EXPECT_EQ(bytesOf("t.dat"), "first");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root), {}), 42) << "t.dat and the folders alone";
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include <random>
 
-#include "StorageFixture.h"
+#include "common/DataRootTest.h"
 #include "storage/DataFile.h"
 
 namespace {
@@ -15,18 +15,12 @@ namespace {
 // The records of both data files in one list: a header, a section, loose records and table rows.
 struct Sample {
     WString name = u"default";
-    int32_t version = -1;
-    uint8_t flags[4] = {1, 0, 1, 0};
-    int32_t difficulty = -1;
-    uint8_t sound = 1;
-    struct Row {
-        WString spare = u"default", difficulty = u"default", mode = u"default";
-        int32_t score = -1, level = -1;
-        bool operator==(const Row&) const = default;
-    } rows[5];
+    int32_t version = -1, difficulty = -1;
+    uint8_t flags[4] = {1, 0, 1, 0}, sound = 1;
+    WString texts[15];         // per row: spare, difficulty, mode
+    int32_t numbers[10] = {};  // per row: score, level
     bool operator==(const Sample&) const = default;
 
-    // Opens the file to write or to read and exchanges every record.
     bool exchange(DataFile& data, FileMode mode, DiskForm form) {
         if (!data.openWithHeader(u"fuzz.dat", name, version, mode, form)) return false;
         data.beginSection();
@@ -34,46 +28,38 @@ struct Sample {
         data.exchangeInt(difficulty);
         data.endSection();
         data.exchangeBool(sound);
-        for (Row& row : rows) {
-            data.exchangeString(row.spare);
-            data.exchangeString(row.difficulty);
-            data.exchangeString(row.mode);
-            data.exchangeInt(row.score);
-            data.exchangeInt(row.level);
+        for (int row = 0; row < 5; ++row) {
+            for (int i = 0; i < 3; ++i) data.exchangeString(texts[row * 3 + i]);
+            for (int i = 0; i < 2; ++i) data.exchangeInt(numbers[row * 2 + i]);
         }
         return true;
     }
 
-    // What any read may give: flags 0 or 1, texts of bytes 1..255 within the longest record; or defaults.
+    // What any read may give: flags 0 or 1, texts of bytes 1..255 within the longest record.
     bool sane() const {
-        auto saneText = [](const WString& text) {
+        const auto saneText = [](const WString& text) {
             return text.size() <= 100000 &&
                    std::all_of(text.begin(), text.end(), [](char16_t u) { return u >= 1 && u <= 255; });
         };
-        bool ok = saneText(name) && sound <= 1;
-        for (const uint8_t flag : flags) ok = ok && flag <= 1;
-        for (const Row& row : rows) ok = ok && saneText(row.spare) && saneText(row.difficulty) && saneText(row.mode);
-        return ok;
+        return saneText(name) && sound <= 1 &&
+               std::all_of(std::begin(flags), std::end(flags), [](uint8_t f) { return f <= 1; }) &&
+               std::all_of(std::begin(texts), std::end(texts), saneText);
     }
 };
 
-WString randomText(std::mt19937& chance) {
-    WString text(chance() % 3 == 0 ? 0 : chance() % 60, u'a');
-    for (char16_t& unit : text) unit = static_cast<char16_t>(u' ' + chance() % 200);  // no line feed, no zero
-    return text;
-}
-
 Sample randomSample(std::mt19937& chance) {
     Sample sample;
-    sample.name = randomText(chance);
+    const auto randomText = [&](WString& text) {
+        text.assign(chance() % 3 == 0 ? 0 : chance() % 60, u'a');
+        for (char16_t& unit : text) unit = static_cast<char16_t>(u' ' + chance() % 200);  // no line feed, no zero
+    };
+    randomText(sample.name);
+    for (WString& text : sample.texts) randomText(text);
     sample.version = static_cast<int32_t>(chance());
     for (uint8_t& flag : sample.flags) flag = chance() % 2;
     sample.difficulty = static_cast<int32_t>(chance()) >> (chance() % 32);
     sample.sound = chance() % 2;
-    for (Sample::Row& row : sample.rows) {
-        row = {randomText(chance), randomText(chance), randomText(chance), static_cast<int32_t>(chance()),
-               -static_cast<int32_t>(chance() % 100)};
-    }
+    for (int32_t& number : sample.numbers) number = static_cast<int32_t>(chance()) >> (chance() % 32);
     return sample;
 }
 
@@ -114,20 +100,20 @@ std::string randomBytes(std::mt19937& chance) {
     return bytes;
 }
 
-class ReaderFuzzTest : public StorageTest {
+class ReaderFuzzTest : public DataRootTest {
 protected:
     // Thousands of saves: a memory file system keeps their syncs from costing a disk's time.
     std::filesystem::path parentFolder() const override {
-        return access("/dev/shm", W_OK) == 0 ? "/dev/shm" : StorageTest::parentFolder();
+        return access("/dev/shm", W_OK) == 0 ? "/dev/shm" : DataRootTest::parentFolder();
     }
 };
 
 TEST_F(ReaderFuzzTest, DamagedAndRandomFilesNeverBreakTheReader) {
     std::mt19937 chance(20240613);
     std::vector<std::string> seeds;
+    DataFile data;
     for (int i = 0; i < 16; ++i) {
         Sample written = randomSample(chance), read;
-        DataFile data;
         ASSERT_TRUE(written.exchange(data, FileMode::Write, DiskForm::Plain));
         ASSERT_EQ(data.close(), 0);
         seeds.push_back(bytesOf("fuzz.dat"));
@@ -136,13 +122,11 @@ TEST_F(ReaderFuzzTest, DamagedAndRandomFilesNeverBreakTheReader) {
     }
     for (int input = 0; input < 20000; ++input) {
         std::string bytes = input % 5 == 0 ? randomBytes(chance) : seeds[chance() % seeds.size()];
-        for (unsigned damage = input % 5 == 0 ? 0 : 1 + chance() % 4; damage > 0; --damage) {
+        for (unsigned damage = input % 5 == 0 ? 0 : 1 + chance() % 4; damage > 0; --damage)
             bytes = mutate(bytes, chance);
-        }
         putBytes("fuzz.dat", bytes);
         for (const DiskForm form : {DiskForm::Plain, DiskForm::Inverted}) {
-            Sample read;
-            DataFile data;
+            Sample read, again;
             ASSERT_TRUE(read.exchange(data, FileMode::Read, form));
             uint8_t extraFlag = 7;
             WString extraText;
@@ -158,7 +142,6 @@ TEST_F(ReaderFuzzTest, DamagedAndRandomFilesNeverBreakTheReader) {
             ASSERT_TRUE(read.exchange(data, FileMode::Write, form));
             ASSERT_EQ(data.close(), 0);
             const std::string saved = bytesOf("fuzz.dat");
-            Sample again;
             ASSERT_TRUE(again.exchange(data, FileMode::Read, form));
             ASSERT_EQ(again, read) << "input " << input << " changed on its way through a save";
             ASSERT_TRUE(again.exchange(data, FileMode::Write, form));
