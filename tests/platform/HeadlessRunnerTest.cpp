@@ -12,11 +12,6 @@ using namespace platform;
 
 namespace {
 
-struct Timed {
-    uint32_t at;
-    Message message;
-};
-
 class HeadlessRunner : public ::testing::Test {
 protected:
     HeadlessBackend* backend = &resetHeadlessBackend();
@@ -33,27 +28,20 @@ protected:
         backend->setScript(std::move(commands));
     }
 
-    // Reads messages as an inactive program would, until the quit message, with their times.
-    std::vector<Timed> pump() {
-        std::vector<Timed> seen;
-        Message message;
-        while (backend->getMessage(message)) {
-            seen.push_back({backend->tickCount(), message});
-            if (message.message == WM_CLOSE) backend->postQuitMessage(0);
-            if (seen.size() > 1000) break;
+    // Reads messages as an inactive program would, until the quit message, each as "time message wParam",
+    // or "time message x,y" for the stylus.
+    std::vector<std::string> pump() {
+        std::vector<std::string> seen;
+        for (Message m; seen.size() < 1000 && backend->getMessage(m);) {
+            const std::string head = std::to_string(backend->tickCount()) + " " + std::to_string(m.message) + " ";
+            seen.push_back(m.message >= WM_MOUSEMOVE
+                               ? head + std::to_string(pointX(m.lParam)) + "," + std::to_string(pointY(m.lParam))
+                               : head + std::to_string(m.wParam));
+            if (m.message == WM_CLOSE) backend->postQuitMessage(0);
         }
         return seen;
     }
 };
-
-// "time message wParam", or "time message x,y" for the stylus.
-std::string describe(const Timed& timed) {
-    const Message& m = timed.message;
-    const std::string head = std::to_string(timed.at) + " " + std::to_string(m.message) + " ";
-    if (m.message >= WM_MOUSEMOVE)
-        return head + std::to_string(pointX(m.lParam)) + "," + std::to_string(pointY(m.lParam));
-    return head + std::to_string(m.wParam);
-}
 
 }  // namespace
 
@@ -65,13 +53,13 @@ TEST_F(HeadlessRunner, ScriptedInputArrivesAtItsTimes) {
     script(
         "# a comment\nkey 49 # one\n\nwait 100\ntap 5 6\nwait 20\nwait 30\ntype 2*#  # hash\nwait 10\nrotate\n"
         "pad start\npad-down dpUp\nwait 5\npad-up dpup\npad a\nwait 15\nwait 25\n");
-    std::vector<std::string> got;
-    for (const Timed& timed : pump()) got.push_back(describe(timed));
-    const std::vector<std::string> expected = {
-        "0 256 49",    "0 257 49",    "100 513 5,6", "100 514 5,6", "150 256 50", "150 257 50",  "150 256 119",
-        "150 257 119", "150 256 120", "150 257 120", "160 6 0",     "160 6 1",    "160 256 119", "160 257 119",
-        "160 256 203", "165 257 203", "165 256 195", "165 257 195", "205 16 0",
-    };
+    const std::vector<std::string> got = pump(),
+                                   expected = {
+                                       "0 256 49",    "0 257 49",    "100 513 5,6", "100 514 5,6", "150 256 50",
+                                       "150 257 50",  "150 256 119", "150 257 119", "150 256 120", "150 257 120",
+                                       "160 6 0",     "160 6 1",     "160 256 119", "160 257 119", "160 256 203",
+                                       "165 257 203", "165 256 195", "165 257 195", "205 16 0",
+                                   };
     EXPECT_EQ(got, expected);
     EXPECT_EQ(backend->screenWidth(), 640);
     EXPECT_EQ(backend->screenHeight(), 480);
@@ -88,8 +76,7 @@ TEST_F(HeadlessRunner, AnswerTypesTheResultAndPrintsTheProblem) {
     backend->setEcho(true);
     script("wait 40\nanswer\n");
     ::testing::internal::CaptureStdout();
-    std::vector<std::string> got;
-    for (const Timed& timed : pump()) got.push_back(describe(timed));
+    const std::vector<std::string> got = pump();
     EXPECT_EQ(backend->finish(), 0);
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "problem 12 x 3 = 36 at 40\n");
     EXPECT_EQ(got, (std::vector<std::string>{"40 256 51", "40 257 51", "40 256 54", "40 257 54", "40 16 0"}));
