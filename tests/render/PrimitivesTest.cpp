@@ -1,6 +1,8 @@
+// Colours as pixels, and every primitive's pixels on tiny targets.
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 #include "render/Primitives.h"
 #include "render/TinyTarget.h"
@@ -9,6 +11,17 @@ namespace {
 
 constexpr Rgb red = makeRgb(255, 0, 0);
 constexpr uint16_t ink = rgbTo565(red);
+
+// Each channel keeps its top bits and comes back with the low bits clear; every pixel survives the
+// way to Rgb and back.
+TEST(Colours, ToAndFrom565) {
+    const std::tuple<Rgb, uint16_t, Rgb> cases[] = {
+        {0x00FFFFFF, 0xFFFF, 0x00F8FCF8}, {0x000000FF, 0xF800, 0x000000F8},
+        {0x0000FF00, 0x07E0, 0x0000FC00}, {0x00FF0000, 0x001F, 0x00F80000},
+        {makeRgb(7, 3, 7), 0, 0},         {makeRgb(8, 4, 8), 0x0821, makeRgb(8, 4, 8)}};
+    for (auto [rgb, pixel, back] : cases) EXPECT_TRUE(rgbTo565(rgb) == pixel && rgbFrom565(pixel) == back) << rgb;
+    for (uint32_t p = 0; p <= 0xFFFF; ++p) ASSERT_EQ(rgbTo565(rgbFrom565(static_cast<uint16_t>(p))), p);
+}
 
 TEST(Lines, RunBetweenEndsInEitherOrderAndStopAtTheClipAsPixelsDo) {
     TinyTarget wide(10, 12);
@@ -38,60 +51,39 @@ TEST(Fills, HalfOpenClippedAndNothingWhenEmptyOrReversed) {
     EXPECT_TRUE(target.guardsIntact());
 }
 
-TEST(Frames, BandsGrowInwardsAndRunOnPastTheOppositeEdge) {
-    TinyTarget target(10, 10);
-    drawFrame(Rect{0, 0, 9, 9}, 0, red);
-    EXPECT_EQ(target.picture(ink), Rows(10, ".........."));
-    drawFrame(Rect{9, 9, 0, 0}, 2, red);
-    EXPECT_EQ(target.picture(ink), (Rows{"##########", "##########", "##......##", "##......##", "##......##",
-                                         "##......##", "##......##", "##......##", "##########", "##########"}));
+// A panel's outline covers x .. x + width and y .. y + height, both included, one column and row
+// further than its fill; its bands grow inwards and run on past the opposite edge when thicker than
+// the panel; NoFill leaves the inside alone.
+TEST(Panels, FillTheBoxAndOutlineOneFurtherWithBandsGrowingInwards) {
+    TinyTarget target(7, 7);
+    drawPanel(0, 0, 6, 6, red, 0, NoFill);
+    EXPECT_EQ(target.picture(ink), Rows(7, "......."));
+    drawPanel(6, 6, -6, -6, red, 2, NoFill);
+    EXPECT_EQ(target.picture(ink), (Rows{"#######", "#######", "##...##", "##...##", "##...##", "#######", "#######"}));
     target.clear();
-    drawFrame(Rect{2, 2, 4, 4}, 5, red);
-    EXPECT_EQ(target.picture(ink), (Rows{"..###.....", "..###.....", "#######...", "#######...", "#######...",
-                                         "..###.....", "..###.....", "..........", "..........", ".........."}));
-}
-
-TEST(Panels, FillTheBoxAndOutlineOneColumnAndRowFurther) {
-    TinyTarget target(40, 40, 0x1234);
-    drawPanel(10, 10, 20, 20, 0, 1, colourWhite());
-    const Rows drawn = target.picture(0xFFFF);
-    EXPECT_EQ(drawn[9], std::string(40, '.'));
-    EXPECT_EQ(drawn[10], std::string(10, '.') + std::string(21, '?') + std::string(9, '.'));
-    EXPECT_EQ(drawn[29], std::string(10, '.') + '?' + std::string(19, '#') + '?' + std::string(9, '.'));
-    EXPECT_EQ(drawn[30], drawn[10]);
-    EXPECT_EQ(drawn[31], drawn[9]);
-    EXPECT_EQ(target.at(30, 30), 0);
-
-    TinyTarget keep(5, 5, 0xFFFF);
-    drawPanel(0, 0, 4, 4, red, 1, NoFill);
-    EXPECT_EQ(keep.picture(ink), (Rows{"#####", "#...#", "#...#", "#...#", "#####"}));
+    drawPanel(1, 1, 1, 1, red, 3, NoFill);
+    EXPECT_EQ(target.picture(ink), (Rows{".##....", "####...", "####...", ".##....", ".......", ".......", "......."}));
+    target.clear();
+    drawPanel(1, 1, 4, 4, red, 1, colourWhite());
+    EXPECT_EQ(target.picture(ink), (Rows{".......", ".#####.", ".#???#.", ".#???#.", ".#???#.", ".#####.", "......."}));
 }
 
 TEST(LineClipping, ReportsOutsideInsideOrMovedWithTruncatedCrossings) {
-    struct Case {
-        int32_t in[4];
-        int result;
-        int32_t out[4];
-    };
-    const Case cases[] = {
-        {{-9, 4, -1, 200}, ClipOutside, {-9, 4, -1, 200}},
-        {{3, 4, 9, 9}, ClipInside, {3, 4, 9, 9}},
-        {{-1, -4, 4, 6}, ClipMoved, {1, 0, 4, 6}},      // corner: the top edge is crossed inside
-        {{-4, -1, 6, 4}, ClipMoved, {0, 1, 6, 4}},      // corner: the top edge is crossed at x = -2
-        {{-5, 3, 3, -5}, ClipOutside, {-5, 3, 3, -5}},  // passes the corner by
-        {{-3, 9, 4, 0}, ClipMoved, {0, 6, 4, 0}},       // 9 - 27 / 7 truncates to 6
-        {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, ClipMoved, {0, 0, 9, 9}},
-    };
+    const int32_t cases[][9] = {// x0, y0, x1, y1 in; the result; x0, y0, x1, y1 out
+                                {-9, 4, -1, 200, ClipOutside, -9, 4, -1, 200},
+                                {3, 4, 9, 9, ClipInside, 3, 4, 9, 9},
+                                {-10, 5, 10, 5, ClipMoved, 0, 5, 9, 5},
+                                {-1, -4, 4, 6, ClipMoved, 1, 0, 4, 6},      // corner: the top edge is crossed inside
+                                {-4, -1, 6, 4, ClipMoved, 0, 1, 6, 4},      // corner: the top edge is crossed at x = -2
+                                {-5, 3, 3, -5, ClipOutside, -5, 3, 3, -5},  // passes the corner by
+                                {-3, 9, 4, 0, ClipMoved, 0, 6, 4, 0},       // 9 - 27 / 7 truncates to 6
+                                {INT_MIN, INT_MIN, INT_MAX, INT_MAX, ClipMoved, 0, 0, 9, 9}};
     TinyTarget target(10, 10);
-    for (const Case& c : cases) {
-        int32_t p[4] = {c.in[0], c.in[1], c.in[2], c.in[3]};
-        EXPECT_EQ(clipLine(p[0], p[1], p[2], p[3]), c.result) << c.in[0] << ", " << c.in[1];
-        EXPECT_TRUE(std::equal(p, p + 4, c.out)) << p[0] << ", " << p[1] << " - " << p[2] << ", " << p[3];
+    for (const auto& c : cases) {
+        int32_t p[4] = {c[0], c[1], c[2], c[3]};
+        EXPECT_EQ(clipLine(p[0], p[1], p[2], p[3]), c[4]) << c[0] << ", " << c[1];
+        EXPECT_TRUE(std::equal(p, p + 4, c + 5)) << p[0] << ", " << p[1] << " - " << p[2] << ", " << p[3];
     }
-    TinyTarget screen(240, 320);
-    int32_t x0 = -10, y0 = 5, x1 = 10, y1 = 5;
-    EXPECT_EQ(clipLine(x0, y0, x1, y1), ClipMoved);
-    EXPECT_TRUE(x0 == 0 && y0 == 5 && x1 == 10 && y1 == 5);
 }
 
 TEST(Circles, MidpointRowsFromRadiusZeroUpAndNothingForNegative) {
@@ -104,6 +96,51 @@ TEST(Circles, MidpointRowsFromRadiusZeroUpAndNothingForNegative) {
     fillCircle(4, 4, 3, red);
     EXPECT_EQ(target.picture(ink),
               (Rows{"........", "...###..", "..#####.", ".#######", ".#######", ".#######", "..#####.", "...###.."}));
+}
+
+TEST(SmoothLines, StraightDiagonalAndClippedLinesAreSolid) {
+    TinyTarget target(10, 10);
+    drawSmoothLine(8, 2, 1, 2, red);
+    drawSmoothLine(5, 9, 5, 4, red);
+    drawSmoothLine(0, 9, 4, 5, red);
+    drawSmoothLine(INT_MAX, INT_MIN + 10, 6, 3, red);  // clipped to (9, 0) - (6, 3)
+    EXPECT_EQ(target.picture(ink), (Rows{".........#", "........#.", ".########.", "......#...", ".....#....",
+                                         "....##....", "...#.#....", "..#..#....", ".#...#....", "#....#...."}));
+}
+
+// Wu's weights worked out by hand (as 0x00BBGGRR); every other pixel is left alone. Shallow (dx 5,
+// dy 2, the accumulator wrapping between x = 2 and 3), black over white: the line is the darker, so
+// each pixel is weighed with w itself. Steep (dx 1, dy 3), red over blue: red is the brighter (weight
+// 255 - w), but in the blue channel the background is above the line, so that channel takes the other share.
+TEST(SmoothLines, BlendEachChannelByItsOwnOrderWithHandComputedWeights) {
+    struct Pixel {
+        int x, y;
+        Rgb colour;
+    };
+    auto expectOnly = [](const TinyTarget& target, std::initializer_list<Pixel> pixels) {
+        Rows expected(10, "..........");
+        for (const Pixel& p : pixels) {
+            EXPECT_EQ(target.at(p.x, p.y), rgbTo565(p.colour)) << "pixel " << p.x << ", " << p.y;
+            expected[p.y][p.x] = '?';
+        }
+        EXPECT_EQ(target.picture(target.background), expected);
+    };
+    TinyTarget whiteTarget(10, 10, 0xFFFF);
+    drawSmoothLine(5, 2, 0, 0, 0);
+    expectOnly(whiteTarget, {{0, 0, 0},
+                             {1, 0, 0x626462},
+                             {1, 1, 0x959795},
+                             {2, 0, 0xC5C8C5},
+                             {2, 1, 0x323332},
+                             {3, 1, 0x313231},
+                             {3, 2, 0xC6C9C6},
+                             {4, 1, 0x949694},
+                             {4, 2, 0x636563},
+                             {5, 2, 0}});
+    TinyTarget blueTarget(10, 10, 0x001F);
+    drawSmoothLine(1, 0, 2, 3, red);
+    expectOnly(blueTarget,
+               {{1, 0, red}, {1, 1, 0xA400A9}, {2, 1, 0x530055}, {1, 2, 0x520054}, {2, 2, 0xA500AA}, {2, 3, red}});
 }
 
 }  // namespace

@@ -43,9 +43,9 @@ struct TinyTarget {
 
 // An 8-bit bitmap resource: the header, colour table entry i = colourOf(i), pixel (x, y) = indexOf(x, y).
 inline std::vector<uint8_t> makeBitmap(int32_t width, int32_t height, const std::function<Rgb(int)>& colourOf,
-                                       const std::function<int(int, int)>& indexOf, uint16_t bitCount = 8) {
+                                       const std::function<int(int, int)>& indexOf) {
     std::vector<uint8_t> bytes(40, 0);
-    const uint32_t fields[] = {40, static_cast<uint32_t>(width), static_cast<uint32_t>(height), 1u | (bitCount << 16)};
+    const uint32_t fields[] = {40, static_cast<uint32_t>(width), static_cast<uint32_t>(height), 1u | (8u << 16)};
     for (size_t i = 0; i < 16; ++i) bytes[i] = static_cast<uint8_t>(fields[i / 4] >> (8 * (i % 4)));
     for (int i = 0; i < 256; ++i) {
         const Rgb c = colourOf(i);
