@@ -1,3 +1,4 @@
+// The embedded sounds: their format, their ends and loudness, and whether they fit their moments.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,62 +12,51 @@
 
 namespace {
 
-std::vector<int> samplesOf(const platform::WaveData& wave) {
+std::vector<int> samplesOf(int id) {
+    const platform::WaveData wave = platform::parseWave(platform::findResource(platform::ResourceType::Wave, id));
     std::vector<int> samples;
     for (size_t i = 0; i + 1 < wave.samples.size(); i += 2)
         samples.push_back(static_cast<int16_t>(wave.samples[i] | wave.samples[i + 1] << 8));
     return samples;
 }
 
-uint16_t formatTag(std::span<const uint8_t> bytes) { return static_cast<uint16_t>(bytes[20] | bytes[21] << 8); }
-
-// Loud enough to hear, with headroom below full scale; silent (a tenth of the peak) at the ends.
-constexpr int quietestPeak = 32767 / 8;
-constexpr int loudestPeak = 32767 * 7 / 10;
-constexpr int edgeShareOfPeak = 10;
-constexpr int edgeSamplesPerSecond = 4000;  // the edge checked: a quarter millisecond
+// Sign changes per second over a stretch of a sound: a rough measure of its pitch and brightness.
+double crossingsPerSecond(int id, double fromSeconds, double toSeconds) {
+    const std::vector<int> samples = samplesOf(id);
+    const int rate = platform::parseWave(platform::findResource(platform::ResourceType::Wave, id)).sampleRate;
+    const size_t first = static_cast<size_t>(fromSeconds * rate);
+    const size_t last = std::min(samples.size(), static_cast<size_t>(toSeconds * rate));
+    int crossings = 0;
+    for (size_t i = first + 1; i < last; ++i) crossings += (samples[i - 1] < 0) != (samples[i] < 0);
+    return crossings / (static_cast<double>(last - first) / rate);
+}
 
 }  // namespace
 
 // Mono 16-bit PCM at its rate and within its length; each sound fades in from silence and back to it
 // (a jump at either end is heard as a click), is clearly audible, and stays well below full scale.
 TEST(SoundResources, AreMonoPcmAtTheirRatesStartAndEndSilentAndNeverClip) {
+    constexpr int quietestPeak = 32767 / 8, loudestPeak = 32767 * 7 / 10;
+    constexpr int edgeShareOfPeak = 10;  // silent: a tenth of the peak, for the first and last quarter millisecond
     for (const art::SoundFormat& format : art::soundFormats) {
         SCOPED_TRACE(format.id);
         const auto bytes = platform::findResource(platform::ResourceType::Wave, format.id);
         const platform::WaveData wave = platform::parseWave(bytes);
         ASSERT_TRUE(wave.valid());
-        EXPECT_EQ(std::make_tuple(formatTag(bytes), wave.channels, wave.bitsPerSample, wave.sampleRate),
-                  std::make_tuple(1, 1, 16, format.sampleRate));
+        EXPECT_EQ(std::make_tuple(bytes[20] | bytes[21] << 8, wave.channels, wave.bitsPerSample, wave.sampleRate),
+                  std::make_tuple(1, 1, 16, format.sampleRate));  // the format tag: PCM
         EXPECT_TRUE(wave.durationMs() > 20 && wave.durationMs() < static_cast<uint32_t>(format.maxDurationMs));
-        const std::vector<int> samples = samplesOf(wave);
+        const std::vector<int> samples = samplesOf(format.id);
         int peak = 0;
         for (int s : samples) peak = std::max(peak, std::abs(s));
         EXPECT_TRUE(peak > quietestPeak && peak < loudestPeak) << peak;
-        const size_t edge = static_cast<size_t>(format.sampleRate / edgeSamplesPerSecond);
-        for (size_t i = 0; i < edge; ++i) {
+        for (size_t i = 0; i < static_cast<size_t>(format.sampleRate / 4000); ++i) {
             EXPECT_LT(std::abs(samples[i]), peak / edgeShareOfPeak) << "sample " << i;
             EXPECT_LT(std::abs(samples[samples.size() - 1 - i]), peak / edgeShareOfPeak) << "from the end " << i;
         }
         EXPECT_TRUE(samples.front() == 0 && samples.back() == 0);
     }
 }
-
-namespace {
-
-// Sign changes per second over a stretch of a sound: a rough measure of its pitch and brightness.
-double crossingsPerSecond(int id, double fromSeconds, double toSeconds) {
-    const platform::WaveData wave = platform::parseWave(platform::findResource(platform::ResourceType::Wave, id));
-    const std::vector<int> samples = samplesOf(wave);
-    const size_t first = static_cast<size_t>(fromSeconds * wave.sampleRate);
-    const size_t last = std::min(samples.size(), static_cast<size_t>(toSeconds * wave.sampleRate));
-    int crossings = 0;
-    for (size_t i = first + 1; i < last; ++i)
-        if ((samples[i - 1] < 0) != (samples[i] < 0)) ++crossings;
-    return crossings / (static_cast<double>(last - first) / wave.sampleRate);
-}
-
-}  // namespace
 
 // Each sound fits its moment: the right-answer chime is bright and the wrong-answer buzz low; the
 // start arpeggio rises, the game-over phrase falls.
