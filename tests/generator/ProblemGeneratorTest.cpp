@@ -1,3 +1,5 @@
+// The problem generator: its bags, its ranges level by level, sound problems for every mix, and the
+// sequence a seed gives.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,8 +10,8 @@
 
 namespace {
 
-// A round at a chosen difficulty and operation mix (1 add, 2 subtract, 4 multiply, 8 divide), played as the game
-// plays it: every problem answered in turn, and the level advanced after its challenge problem.
+// A round at a chosen difficulty and operation mix (1 add, 2 subtract, 4 multiply, 8 divide), played as the
+// game plays it: every problem answered in turn, and the level advanced after its challenge problem.
 struct Round {
     ProblemGenerator gen;
 
@@ -41,9 +43,9 @@ std::vector<int32_t> dividendsFrom(int32_t start) {
 }
 // True when the values are exactly lo..hi, each once.
 bool isRange(std::vector<int32_t> values, int32_t lo, int32_t hi) {
-    std::ranges::sort(values);
     std::vector<int32_t> expected(std::max(0, hi - lo + 1));
     std::iota(expected.begin(), expected.end(), lo);
+    std::ranges::sort(values);
     return values == expected;
 }
 
@@ -61,52 +63,34 @@ TEST(ProblemGenerator, PoolsDivisorsAndResults) {
     for (int32_t prime : {2, 3, 13, 97}) EXPECT_EQ(ProblemGenerator::randomDivisor(prime), 1);
     EXPECT_EQ(ProblemGenerator::randomDivisor(25), 5);
     EXPECT_EQ(dividendsFrom(10), (std::vector<int32_t>{10, 12, 14, 15, 16, 18, 20, 21, 22, 24, 25}));
-    EXPECT_EQ(dividendsFrom(16), (std::vector<int32_t>{16, 18, 20, 21, 22, 24, 25, 26, 27, 28, 30}));
     EXPECT_EQ(dividendsFrom(30), (std::vector<int32_t>{30, 32, 33, 34, 35, 36, 38, 39, 40, 42, 44}));
     EXPECT_EQ((Problem{7, 0, OpDivision}).result(), 0);
     EXPECT_EQ((Problem{7, 2, 0}).result(), 0);
 }
 
+// Level, difficulty, and the first and second operands' ranges: each difficulty's start and step, the
+// second range growing once the first passes 30, hard's window of twelve at the top, and the cap.
 TEST(ProblemGenerator, RangesWidenLevelByLevelUpToTheCap) {
-    struct Row {
-        int level, difficulty, firstLo, firstHi, secondLo, secondHi;
-    };
-    const Row rows[] = {
-        {1, 0, 1, 10, 1, 10},    {2, 0, 1, 12, 1, 10},    {3, 0, 1, 14, 1, 10},    {4, 0, 1, 16, 1, 10},
-        {7, 0, 1, 22, 1, 10},    {12, 0, 1, 32, 1, 12},   {1, 1, 1, 10, 1, 10},    {2, 1, 1, 14, 1, 10},
-        {3, 1, 1, 18, 1, 10},    {4, 1, 1, 22, 1, 10},    {7, 1, 1, 34, 1, 14},    {12, 1, 1, 54, 1, 34},
-        {1, 2, 4, 16, 1, 10},    {2, 2, 11, 22, 1, 10},   {3, 2, 17, 28, 1, 10},   {4, 2, 23, 34, 5, 16},
-        {7, 2, 41, 52, 23, 34},  {12, 2, 71, 82, 53, 64}, {14, 2, 83, 94, 65, 76}, {15, 2, 88, 99, 65, 76},
-        {60, 2, 88, 99, 65, 76}, {60, 0, 1, 99, 1, 78},   {60, 1, 1, 99, 1, 78}};
-    for (const Row& row : rows) {
-        Round round(row.difficulty, 1, 5);  // additions keep their drawn order, so the bags can be reassembled
-        for (int level = 1; level < row.level; ++level) round.gen.levelUp();
+    const int rows[][6] = {{1, 0, 1, 10, 1, 10},    {12, 0, 1, 32, 1, 12},   {60, 0, 1, 99, 1, 78},
+                           {2, 1, 1, 14, 1, 10},    {7, 1, 1, 34, 1, 14},    {60, 1, 1, 99, 1, 78},
+                           {1, 2, 4, 16, 1, 10},    {2, 2, 11, 22, 1, 10},   {4, 2, 23, 34, 5, 16},
+                           {14, 2, 83, 94, 65, 76}, {15, 2, 88, 99, 65, 76}, {60, 2, 88, 99, 65, 76}};
+    for (const auto& [level, difficulty, firstLo, firstHi, secondLo, secondHi] : rows) {
+        Round round(difficulty, 1, 5);  // additions keep their drawn order, so the bags can be reassembled
+        for (int l = 1; l < level; ++l) round.gen.levelUp();
         const ProblemGenerator& gen = round.gen;
         std::vector<int32_t> firsts{gen.firstPool.begin(), gen.firstPool.end()};
         std::vector<int32_t> seconds{gen.secondPool.begin(), gen.secondPool.end()};
         for (const Problem& p : {gen.current, gen.prepared}) firsts.push_back(p.first), seconds.push_back(p.second);
-        EXPECT_TRUE(isRange(firsts, row.firstLo, row.firstHi) && isRange(seconds, row.secondLo, row.secondHi))
-            << "level " << row.level << " difficulty " << row.difficulty;
+        EXPECT_TRUE(isRange(firsts, firstLo, firstHi) && isRange(seconds, secondLo, secondHi))
+            << "level " << level << " difficulty " << difficulty;
     }
 }
 
-// Where the operands of a problem may come from: a range for each, or a run of dividends for a division.
-struct Bounds {
-    int32_t firstLo, firstHi, secondLo, secondHi;
-    std::vector<int32_t> dividends;
-
-    bool fits(int32_t a, int32_t b) const { return a >= firstLo && a <= firstHi && b >= secondLo && b <= secondHi; }
-    // Exact divisions; otherwise one operand from each range, larger first for subtraction and multiplication.
-    bool admits(const Problem& p) const {
-        if (p.op == OpDivision) {
-            const bool divides = p.second >= 1 && p.first % p.second == 0;
-            return std::ranges::count(dividends, p.first) == 1 && divides && (p.second == 1 || p.second <= p.first / 2);
-        }
-        if (p.op == OpAddition) return fits(p.first, p.second);
-        return p.first >= p.second && (fits(p.first, p.second) || fits(p.second, p.first));
-    }
-};
-
+// Every problem of every mix, difficulty and level is one of the chosen operations, with exact divisions
+// from the level's run of dividends and otherwise one operand from each range, larger first for
+// subtraction and multiplication; the challenge from its own wider ranges. With both multiplication and
+// division, the last ordinary problem's first operand decides the challenge's operation.
 TEST(ProblemGenerator, EveryMixDifficultyAndLevelPosesSoundProblems) {
     for (unsigned mask = 1; mask < 16; ++mask) {
         for (int difficulty = DifficultyEasy; difficulty <= DifficultyHard; ++difficulty) {
@@ -117,18 +101,25 @@ TEST(ProblemGenerator, EveryMixDifficultyAndLevelPosesSoundProblems) {
                                  << "mask " << mask << " difficulty " << difficulty << " level " << level);
                     const int32_t top = round.gen.maxFirst, side = round.gen.maxSecond;
                     const bool hard = difficulty == DifficultyHard;
-                    const Bounds ordinary{hard ? (level == 1 ? 4 : std::max(1, top - 11)) : 1, top,
-                                          hard ? std::max(1, side - 11) : 1, side, dividendsFrom(top)};
-                    const Bounds challenge{top + 4, top + 16, 4, side + 6, dividendsFrom(top + 20)};
                     const std::vector<Problem> posed = round.playLevel();
                     for (size_t i = 0; i < posed.size(); ++i) {
                         const Problem& p = posed[i];
+                        const bool challenge = i == posed.size() - 1;
+                        const int32_t lo1 = challenge ? top + 4 : hard ? (level == 1 ? 4 : std::max(1, top - 11)) : 1;
+                        const int32_t hi1 = challenge ? top + 16 : top, hi2 = challenge ? side + 6 : side;
+                        const int32_t lo2 = challenge ? 4 : hard ? std::max(1, side - 11) : 1;
+                        auto fits = [&](int32_t a, int32_t b) { return a >= lo1 && a <= hi1 && b >= lo2 && b <= hi2; };
+                        const std::vector<int32_t> dividends = dividendsFrom(challenge ? top + 20 : top);
+                        const bool sound =
+                            p.op == OpDivision
+                                ? std::ranges::count(dividends, p.first) == 1 && p.second >= 1 &&
+                                      p.first % p.second == 0 && (p.second == 1 || p.second <= p.first / 2)
+                            : p.op == OpAddition
+                                ? fits(p.first, p.second)
+                                : p.first >= p.second && (fits(p.first, p.second) || fits(p.second, p.first));
                         const unsigned opBit = p.op == 43 ? 1 : p.op == 45 ? 2 : p.op == 120 ? 4 : p.op == 137 ? 8 : 0;
-                        const bool isChallenge = i == posed.size() - 1;
-                        EXPECT_TRUE((mask & opBit) && (isChallenge ? challenge : ordinary).admits(p))
-                            << "problem " << i;
+                        EXPECT_TRUE((mask & opBit) && sound) << "problem " << i;
                     }
-                    // With both multiplication and division, the last ordinary problem's first operand decides.
                     const uint16_t parityOp = posed[posed.size() - 2].first % 2 ? OpMultiplication : OpDivision;
                     EXPECT_TRUE((mask & 12) != 12 || posed.back().op == parityOp);
                 }
