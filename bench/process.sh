@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-process figures under Xvfb at 480 x 640, beside a bare SDL window-surface loop measured in the
 # same run: time to the first frame on screen, resident memory after 5 s, and CPU share of one core
-# over 10 s on the main menu, 10 s of play with an answer key every second, and 10 s unfocused.
+# over 10 s each on the main menu, on the options screen, in play with an answer key every second, and
+# unfocused.
 # Usage: bench/process.sh GAME_EXECUTABLE [WORK_FOLDER]; REPEAT=n sets the runs (median is shown).
 set -euo pipefail
 game=$(realpath "$1")
@@ -60,6 +61,9 @@ measure_game() {
     local rss; rss=$(rss_kib "$pid")
     xdotool windowfocus --sync "$win" 2>/dev/null || true
     local menu; menu=$(cpu_over "$pid" 10)
+    xdotool key --window "$win" 2; sleep 0.5
+    local options; options=$(cpu_over "$pid" 10)
+    xdotool key --window "$win" 0; sleep 0.3
     xdotool key --window "$win" 1; sleep 0.3; xdotool key --window "$win" 1; sleep 0.5
     local before after; before=$(ticks "$pid")
     for _ in $(seq 10); do xdotool key --window "$win" 5; sleep 1; done
@@ -74,7 +78,7 @@ measure_game() {
     local away; away=$(cpu_over "$pid" 10)
     kill "$other" 2>/dev/null || true
     kill -TERM "$pid"; wait "$pid" || true
-    echo "$first $rss $menu $play $away"
+    echo "$first $rss $menu $options $play $away"
 }
 
 measure_bare() {
@@ -100,7 +104,7 @@ done
 col() { awk -v c="$2" '{print $c}' "$1" | median; }
 
 g_first=$(col "$work/game" 1); g_rss=$(col "$work/game" 2); g_menu=$(col "$work/game" 3)
-g_play=$(col "$work/game" 4); g_away=$(col "$work/game" 5)
+g_options=$(col "$work/game" 4); g_play=$(col "$work/game" 5); g_away=$(col "$work/game" 6)
 b_first=$(col "$work/bare" 1); b_rss=$(col "$work/bare" 2); b_cpu=$(col "$work/bare" 3)
 
 echo "Whole process under Xvfb, 480 x 640, median of $repeat runs ($(nproc) cores, $(date -u +%Y-%m-%d))"
@@ -108,6 +112,7 @@ printf '%-34s %12s %12s %8s\n' "measure" "game" "bare loop" "goal"
 printf '%-34s %10s ms %10s ms %8s\n' "first frame after start" "$g_first" "$b_first" "60 ms"
 printf '%-34s %9s MiB %9s MiB %8s\n' "resident memory after 5 s" "$(awk -v k="$g_rss" 'BEGIN{printf "%.1f", k/1024}')" \
     "$(awk -v k="$b_rss" 'BEGIN{printf "%.1f", k/1024}')" "20 MiB"
-printf '%-34s %11s %% %11s %% %8s\n' "CPU, main menu, 10 s" "$g_menu" "$b_cpu" "1.0 %"
+printf '%-34s %11s %% %11s %% %8s\n' "CPU, main menu, 10 s" "$g_menu" "$b_cpu" "0.3 %"
+printf '%-34s %11s %% %13s %8s\n' "CPU, options screen, 10 s" "$g_options" "-" "0.3 %"
 printf '%-34s %11s %% %11s %% %8s\n' "CPU, play, a key a second, 10 s" "$g_play" "$b_cpu" "1.4 %"
 printf '%-34s %11s %% %13s %8s\n' "CPU, unfocused, 10 s" "$g_away" "-" "0 %"

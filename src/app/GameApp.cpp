@@ -16,6 +16,11 @@ namespace {
 constexpr int32_t fallbackWidth = 480;
 constexpr int32_t fallbackHeight = 640;
 
+// The loop rests only after this many frames in a row have ended with nothing animating and no message
+// between them: the first takes what the last input latched (a widget's one-frame delay) or sees the
+// end of what animated, the second shows the screen that the first chose after it was drawn.
+constexpr int stillFramesBeforeRest = 2;
+
 intptr_t windowProcedure(uint32_t message, uint32_t wParam, int32_t lParam) {
     if (!currentApp) return platform::defaultWindowProcedure({message, wParam, lParam});
     return currentApp->handleMessage(message, wParam, lParam);
@@ -60,20 +65,27 @@ int32_t GameApp::run() {
     return exitCode;
 }
 
-// Drains messages while active and draws a frame whenever the queue is empty; blocks while inactive.
+// Drains messages while active and draws a frame whenever the queue is empty; blocks while inactive,
+// and while nothing on the screen would change.
 void GameApp::mainLoop(int32_t& exitCode) {
     platform::Message message;
+    int stillFrames = 0;
     for (;;) {
         if (active) {
             if (platform::peekMessage(message)) {
                 if (message.message == platform::WM_QUIT) break;
                 platform::dispatchMessage(message);
+                stillFrames = 0;
                 continue;
             }
             if (quitRequested) return;
-            if (continuousFrames) {
+            if (continuousFrames && stillFrames >= stillFramesBeforeRest) {
+                if (!restUntilMessage(message)) break;
+                stillFrames = 0;
+            } else if (continuousFrames) {
                 frameTimer.restart();
                 stepFrame(false);
+                stillFrames = isAnimating() ? 0 : stillFrames + 1;
                 const uint32_t elapsed = frameTimer.elapsedMs();
                 if (elapsed < framePeriodMs) platform::sleepMs(framePeriodMs - elapsed);
             } else {
@@ -85,6 +97,18 @@ void GameApp::mainLoop(int32_t& exitCode) {
         }
     }
     exitCode = static_cast<int32_t>(message.wParam);
+}
+
+// Sleeps in the backend's wait until a message comes, then lets the rest of that frame period pass, so
+// the message is handled, and frames resume, on the same grid of frame starts as if they had never
+// stopped: a frame was due as the rest began. False when the message is the quit message.
+bool GameApp::restUntilMessage(platform::Message& message) {
+    const uint32_t restStart = platform::tickCount();
+    if (!platform::getMessage(message)) return false;
+    const uint32_t intoPeriod = (platform::tickCount() - restStart) % framePeriodMs;
+    if (intoPeriod != 0) platform::sleepMs(framePeriodMs - intoPeriod);
+    platform::dispatchMessage(message);
+    return true;
 }
 
 bool GameApp::createMainWindow(const WString& title) {

@@ -22,6 +22,10 @@
 #include "render/FrameBuffer.h"
 #include "support/WString.h"
 
+namespace platform {
+struct Message;
+}
+
 class GameApp {
 public:
     GameApp();
@@ -46,6 +50,10 @@ public:
     // star and hash keys as VK_F8 and VK_F9.
     virtual bool onKeyDown(uint32_t) { return false; }
     virtual bool onKeyUp(uint32_t) { return false; }
+    // Whether the screen shown changes by itself, with no input. While it does not and the last input
+    // has been fully handled, the main loop sleeps until the next message instead of drawing the same
+    // frame again and again. A program that does not say animates.
+    virtual bool isAnimating() { return true; }
 
     // Everything from start-up to shutdown; returns the exit code given to the quit message.
     int32_t run();
@@ -85,6 +93,7 @@ public:
 
 private:
     void mainLoop(int32_t& exitCode);
+    bool restUntilMessage(platform::Message& message);
     void watchScreen();
     void onActivationMessage(uint32_t wParam);
     void onPointerPress(int32_t x, int32_t y);

@@ -80,6 +80,15 @@ void ArcadeGame::updateAndDraw() {
     drawNotice();
 }
 
+// The one answer to whether the screen changes by itself. Play does (its clock runs, and with it the
+// lights and the fading answer), and so does any screen under a notice that goes at its time or while
+// a save's outcome is still to be told. The menus, the game's options, the high scores and the
+// game-over screen change only with input.
+bool ArcadeGame::isAnimating() {
+    if (!notice.empty() || saves.busy() || screen == ScreenQuit) return true;
+    return screen == ScreenGame && !gameOver && !gameOptionsShown();
+}
+
 void ArcadeGame::drawNotice() {
     if (notice.empty()) return;
     if (static_cast<int32_t>(platform::tickCount() - noticeUntil) >= 0) {

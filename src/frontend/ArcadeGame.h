@@ -58,6 +58,7 @@ public:
     void updateAndDraw() override;
     bool onKeyDown(uint32_t key) override;
     bool onKeyUp(uint32_t key) override;
+    bool isAnimating() override;
 
     // The game operations.
     virtual void buildGameUi() {}

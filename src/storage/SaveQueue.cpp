@@ -31,6 +31,11 @@ std::vector<WString> SaveQueue::takeFailures() {
     return std::exchange(failures, {});
 }
 
+bool SaveQueue::busy() {
+    std::lock_guard lock(mutex);
+    return !jobs.empty() || running || !failures.empty();
+}
+
 void SaveQueue::work() {
     std::unique_lock lock(mutex);
     for (;;) {

@@ -29,6 +29,8 @@ public:
     void finish();
     // The failures since the last call.
     std::vector<WString> takeFailures();
+    // Whether a save is still to be committed or a failure still to be taken.
+    bool busy();
 
 private:
     void work();

@@ -33,6 +33,23 @@ TEST_F(MainLoop, FramesStartEveryPeriodOrRightAfterASlowFrame) {
     }
 }
 
+// A screen that stops animating gets two more frames (the end of what moved, then what that changed)
+// and the loop rests until the next message. The message is handled where the frames would have
+// found it, on the same grid, and its latches get their two frames; an animating screen never rests.
+TEST_F(MainLoop, AStillScreenRestsUntilTheNextMessageOnTheSameGrid) {
+    useScreen(240, 320);
+    RecordingApp app;
+    app.animate = true;
+    app.duringFrame = [&](int frame) { app.moving = frame < 4; };
+    std::vector<uint32_t> keyTimes;
+    app.afterKeyDown = [&](uint32_t) { keyTimes.push_back(tickCount()); };
+    runScript(app, "wait 1010\nkey 49\nwait 990\nkey 50\nwait 1000\nclose\n");
+
+    // frameTimes[0] is the frame run draws before the loop starts.
+    EXPECT_EQ(app.frameTimes, (std::vector<uint32_t>{0, 0, 25, 50, 75, 1025, 1050, 2000, 2025}));
+    EXPECT_EQ(keyTimes, (std::vector<uint32_t>{1025, 2000}));
+}
+
 // Every input message redraws a program that draws only on demand; once frames are continuous, input
 // draws nothing extra. A pointer move redraws only while the stylus is held; a right-button release
 // reaches no operation.

@@ -24,6 +24,8 @@ public:
     uint32_t workMs = 0;
     // Sets continuousFrames in every frame, as the front-end does.
     bool animate = false;
+    // What isAnimating answers: false lets the loop rest.
+    bool moving = true;
     // requestQuit at the end of this frame (counted from 1); 0: never.
     int quitAfterFrame = 0;
     // Runs inside each frame after it is logged, with the frame's number.
@@ -40,6 +42,7 @@ public:
     void onExit() override { log.push_back("exit"); }
     void onActivate() override { log.push_back("activate"); }
     void onResize(int32_t w, int32_t h) override { log.push_back("resize " + size(w, h)); }
+    bool isAnimating() override { return moving; }
 
     void updateAndDraw() override {
         ++frames;

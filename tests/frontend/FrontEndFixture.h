@@ -51,6 +51,8 @@ public:
     int closeAfter = 60;
     int frames = 0;
     std::vector<int32_t> screensSeen;  // screen after each frame
+    // The plans count frames, so the loop must not rest between them unless a test asks for it.
+    bool restWhenStill = false;
 
     void buildGameUi() override {
         if (isNarrowScreen()) {
@@ -82,6 +84,8 @@ public:
         file.exchangeInt(difficultyIndex);
         return 0;
     }
+
+    bool isAnimating() override { return !restWhenStill || ArcadeGame::isAnimating(); }
 
     void updateAndDraw() override {
         ArcadeGame::updateAndDraw();

@@ -1,5 +1,6 @@
 // The front-end's screens and the ways between them, by tap and by key, and the game-over screen.
 #include "FrontEndFixture.h"
+#include "common/ScriptRun.h"
 
 using namespace platform;
 
@@ -239,4 +240,17 @@ TEST_F(ScreenFlow, TurningWithTheTallestTaskBars) {
         const Sizes expected = taskBar == 239 ? Sizes{{320, 1}, {240, 81}} : Sizes{{240, 80}, {240, 80}};
         EXPECT_EQ(sizes, expected);
     }
+}
+
+// A screen that nothing changes is drawn only as input asks: a tap on the menu gets the frame that
+// takes its choice and the frame that shows the options, and the loop then rests until the next key.
+// Play keeps its frame every 25 ms.
+TEST_F(ScreenFlow, StillScreensRestAndPlayRunsEveryPeriod) {
+    useScreen(240, 320);
+    TestArcade game;
+    game.restWhenStill = true;
+    runScript(game, "wait 1000\ntap 120 168\nwait 1010\nkey 48\nwait 990\nkey 49\nwait 1000\nclose\n");
+    EXPECT_EQ(game.screenVisits(), (std::vector<int32_t>{Menu, Options, Menu, Game}));
+    EXPECT_EQ(game.frames, 3 + 2 + 2 + 40);
+    EXPECT_EQ(game.gameFrames, 40);
 }

@@ -1,5 +1,7 @@
 #include "platform/headless/HeadlessBackend.h"
 
+#include <signal.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -9,6 +11,23 @@
 #include "platform/common/Wave.h"
 
 namespace platform {
+
+namespace {
+
+// A hang-up, an interrupt or a termination request closes the runner's window, as the window copy's
+// does, so that its files are saved before it ends.
+volatile sig_atomic_t endRequested = 0;
+
+void requestEnd(int) { endRequested = 1; }
+
+void catchEndSignals() {
+    struct sigaction action {};
+    action.sa_handler = requestEnd;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGHUP, SIGINT, SIGTERM}) sigaction(signal, &action, nullptr);
+}
+
+}  // namespace
 
 HeadlessBackend::HeadlessBackend(const LaunchOptions& options)
     : screenW(options.screenWidth),
@@ -30,6 +49,7 @@ WindowResult HeadlessBackend::createWindow(const std::u16string&, const std::u16
             return WindowResult::AnotherInstanceRaised;
         }
     }
+    if (claimDataRoot) catchEndSignals();
     created = true;
     return WindowResult::Created;
 }
@@ -70,6 +90,10 @@ void HeadlessBackend::readLine() {
 
 // Runs every script command whose time has come, in order.
 void HeadlessBackend::runDueCommands() {
+    if (endRequested) {
+        endRequested = 0;
+        queue.push_back({WM_CLOSE, 0, 0});
+    }
     do {
         while (nextCommand < script.size() && script[nextCommand].at <= now) runCommand(script[nextCommand++]);
         if (awaitsLine(now)) readLine();

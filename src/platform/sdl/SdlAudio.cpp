@@ -61,6 +61,25 @@ void SdlAudio::play(int resourceId, uint32_t flags) {
     }
 }
 
+void SdlAudio::release() {
+    if (!device) return;
+    SDL_CloseAudioDevice(device);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    device = 0;
+    paused = true;
+    unavailable = false;
+    cache.clear();  // the device opened next may take another format
+}
+
+uint32_t SdlAudio::playingMs() {
+    if (!device || paused) return 0;
+    const uint32_t bytesPerSecond =
+        static_cast<uint32_t>(deviceFormat.freq) * deviceFormat.channels * SDL_AUDIO_BITSIZE(deviceFormat.format) / 8;
+    if (bytesPerSecond == 0) return 1;
+    // One more millisecond, so the wait does not end just before the last samples have gone.
+    return static_cast<uint32_t>(uint64_t{SDL_GetQueuedAudioSize(device)} * 1000 / bytesPerSecond) + 1;
+}
+
 void SdlAudio::idle() {
     if (device && !paused && SDL_GetQueuedAudioSize(device) == 0) {
         SDL_PauseAudioDevice(device, 1);

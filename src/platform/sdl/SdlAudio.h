@@ -16,6 +16,10 @@ public:
     void play(int resourceId, uint32_t flags);
     // Pauses the device once the queue has run dry.
     void idle();
+    // Closes the device: even paused, its thread wakes to feed it silence. The next sound opens it again.
+    void release();
+    // Milliseconds until the sound playing ends (and idle may pause the device); 0 while paused.
+    uint32_t playingMs();
 
 private:
     bool open();

@@ -20,18 +20,21 @@ namespace platform {
 
 namespace {
 
-// Set by a hang-up, an interrupt or a termination request; the event pump turns it into a close,
-// so the game saves and ends as when its window is closed.
-volatile sig_atomic_t endRequested = 0;
-
-void requestEnd(int) { endRequested = 1; }
-
-void catchEndSignals() {
-    struct sigaction action {};
-    action.sa_handler = requestEnd;
-    sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGHUP, SIGINT, SIGTERM}) sigaction(signal, &action, nullptr);
+// A hang-up, an interrupt or a termination request ends the game as closing its window does, so that
+// it saves first. The three are blocked in every thread (from before SDL or anything else starts one)
+// and taken by a thread of their own in sigwait, which hands each to the event queue: the loop sleeps
+// until then instead of waking now and then to look for them.
+sigset_t endSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal : {SIGHUP, SIGINT, SIGTERM}) sigaddset(&set, signal);
+    return set;
 }
+
+// The longest the loop sleeps with no pad open: a pad plugged in meanwhile is noticed within it.
+constexpr int padPlugCheckMs = 1000;
+// With a pad open the loop reads it this often while it sleeps, as often as frames would.
+constexpr int padReadMs = 25;
 
 // The drivers that draw nowhere, which SDL falls back on when no display can be reached: a game on
 // them would run unseen until it is killed. Only one asked for by name (tests do) is taken.
@@ -40,8 +43,6 @@ bool drawsNowhere(const char* driver) {
     const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
     return !asked || SDL_strcasecmp(asked, driver) != 0;
 }
-
-constexpr int signalCheckMs = 200;
 
 // Largest whole scale at which the client area fits the display's usable area.
 int fittingScale(int width, int height) {
@@ -61,9 +62,13 @@ SdlBackend::SdlBackend(const LaunchOptions& options)
       taskBar(options.taskBarHeight),
       clientW(options.screenWidth),
       clientH(options.screenHeight - options.taskBarHeight),
-      startFullscreen(options.fullscreen) {}
+      startFullscreen(options.fullscreen) {
+    const sigset_t set = endSignals();
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
 
 SdlBackend::~SdlBackend() {
+    stopSignalWaiter();
     gamepads.stop();
     instance.reset();
     if (window) SDL_DestroyWindow(window);
@@ -77,7 +82,7 @@ WindowResult SdlBackend::createWindow(const std::u16string&, const std::u16strin
 
     if (!startVideo()) return WindowResult::ClassRegistrationFailed;
     if (drawsNowhere(SDL_GetCurrentVideoDriver())) return WindowResult::CreationFailed;
-    catchEndSignals();
+    startSignalWaiter();
     raiseEventType = SDL_RegisterEvents(1);
     if (instance && raiseEventType != static_cast<uint32_t>(-1)) instance->listen(raiseEventType);
     gamepads.start(dataRoot() + "/gamecontrollerdb.txt");
@@ -96,7 +101,10 @@ WindowResult SdlBackend::createWindow(const std::u16string&, const std::u16strin
     }
     const std::string utf8 = toUtf8(title);
     window = SDL_CreateWindow(utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, windowW, windowH, flags);
-    if (!window) return WindowResult::CreationFailed;
+    if (!window) {
+        std::fprintf(stderr, "vortellanox: SDL could not create the window: %s\n", SDL_GetError());
+        return WindowResult::CreationFailed;
+    }
     (void)iconId;
     setWindowIcon();
     SDL_RaiseWindow(window);
@@ -109,7 +117,11 @@ bool SdlBackend::startVideo() {
     // times the CPU and much more memory.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // Pads are read by the event pump itself: left to SDL, a sleeping loop would wake every millisecond
+    // while a pad is open.
+    SDL_SetHint(SDL_HINT_AUTO_UPDATE_JOYSTICKS, "0");
     sdlStarted = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+    if (!sdlStarted) std::fprintf(stderr, "vortellanox: SDL could not start its video: %s\n", SDL_GetError());
     return sdlStarted;
 }
 
@@ -171,11 +183,30 @@ void SdlBackend::noteFirstFrame() {
     }
 }
 
+void SdlBackend::startSignalWaiter() {
+    if (signalWaiter.joinable()) return;
+    signalWaiter = std::thread([this] {
+        const sigset_t set = endSignals();
+        for (;;) {
+            int signal = 0;
+            if (sigwait(&set, &signal) != 0) continue;
+            if (signalWaiterStopping) return;
+            SDL_Event event{};
+            event.type = SDL_QUIT;  // becomes a close, as when the last window closes
+            SDL_PushEvent(&event);  // safe from any thread, and wakes a waiting loop
+        }
+    });
+}
+
+void SdlBackend::stopSignalWaiter() {
+    if (!signalWaiter.joinable()) return;
+    signalWaiterStopping = true;
+    pthread_kill(signalWaiter.native_handle(), SIGTERM);
+    signalWaiter.join();
+}
+
 void SdlBackend::pumpEvents() {
-    if (endRequested) {
-        endRequested = 0;
-        queue.push_back({WM_CLOSE, 0, 0});
-    }
+    if (SDL_WasInit(SDL_INIT_GAMECONTROLLER)) SDL_GameControllerUpdate();
     SDL_Event event;
     while (SDL_PollEvent(&event)) translate(event);
     audio.idle();
@@ -193,13 +224,16 @@ bool SdlBackend::peekMessage(Message& message) {
     return true;
 }
 
+// Asleep until the window system, a signal or a pad has something for us; awake early only to pause the
+// audio device when a sound ends, and to read the pads, which SDL leaves to the pump.
 bool SdlBackend::getMessage(Message& message) {
     while (!peekMessage(message)) {
+        int timeout = -1;
+        if (SDL_WasInit(SDL_INIT_GAMECONTROLLER)) timeout = SDL_NumJoysticks() > 0 ? padReadMs : padPlugCheckMs;
+        if (const uint32_t soundLeft = audio.playingMs(); soundLeft > 0)
+            timeout = timeout < 0 ? static_cast<int>(soundLeft) : std::min(timeout, static_cast<int>(soundLeft));
         SDL_Event event;
-        audio.idle();
-        // Asleep until the window system has something for us, waking now and then only to see
-        // whether a signal asked the game to end.
-        if (SDL_WaitEventTimeout(&event, signalCheckMs)) translate(event);
+        if (SDL_WaitEventTimeout(&event, timeout)) translate(event);
     }
     return message.message != WM_QUIT;
 }
@@ -253,6 +287,8 @@ void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
             queue.push_back({WM_ACTIVATE, WA_ACTIVE, 0});
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+            // An inactive game draws nothing and plays nothing; its sounds' device would still wake.
+            audio.release();
             queue.push_back({WM_ACTIVATE, WA_INACTIVE, 0});
             break;
         case SDL_WINDOWEVENT_EXPOSED:
@@ -378,8 +414,17 @@ bool SdlBackend::openUrl(const std::u16string& address) {
     if (utf8.empty() || utf8[0] == '-') return false;  // never let an address pass as an option
     char program[] = "xdg-open";
     char* argv[] = {program, const_cast<char*>(utf8.c_str()), nullptr};
+    // The browser must not inherit the signals this process keeps for its own waiting thread.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
     pid_t child = 0;
-    if (posix_spawnp(&child, program, nullptr, nullptr, argv, environ) != 0) return false;
+    const int failed = posix_spawnp(&child, program, nullptr, &attributes, argv, environ);
+    posix_spawnattr_destroy(&attributes);
+    if (failed != 0) return false;
     openers.push_back(child);
     return true;
 }

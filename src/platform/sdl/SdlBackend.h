@@ -4,6 +4,7 @@
 // stylus, gamepads as keys, one voice of audio, and one running copy per data root.
 #include <SDL.h>
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <thread>
@@ -52,6 +53,8 @@ private:
     void rotate();
     void toggleFullscreen();
     void pumpEvents();
+    void startSignalWaiter();
+    void stopSignalWaiter();
     void setWindowIcon();
     void noteFirstFrame();
     void sizeWindowToScale();
@@ -81,6 +84,8 @@ private:
     std::unique_ptr<SingleInstance> instance;
     uint32_t raiseEventType = 0;
     std::vector<int> openers;  // browser openers still to be reaped
+    std::thread signalWaiter;
+    std::atomic<bool> signalWaiterStopping{false};
 };
 
 }  // namespace platform
