@@ -3,7 +3,8 @@
 # audio device. The window opens at the largest whole scale of the simulated screen that fits the
 # display, shows its frames, follows keys and the mouse (Ctrl+R turns the device, which resizes the
 # window), a second start leaves the one window alone and ends at once, and a hang-up (as SIGINT and
-# SIGTERM) closes the program politely: it saves and exits with status 0.
+# SIGTERM) closes the program politely: it saves and exits with status 0. Like a handheld's launcher,
+# the test points XDG_DATA_HOME into a folder of its own, and the files must be kept there.
 # usage: real_window.sh PROGRAM SOURCE-DIR
 set -u
 exe=$(readlink -f "$1")
@@ -40,14 +41,6 @@ export XDG_DATA_HOME="$work/xdg"
 
 program_windows() { xdotool search --onlyvisible --name '^Vortellanox$' 2>/dev/null; }
 
-# The largest whole scale at which the simulated screen fits the display.
-read -r display_w display_h < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
-expected_size() {
-    local w=$1 h=$2 scale=1
-    while (((scale + 1) * w <= display_w && (scale + 1) * h <= display_h)); do scale=$((scale + 1)); done
-    echo "$((scale * w))x$((scale * h))"
-}
-
 # The frame background through the window's 24-bit visual: the front-end's light blue, or white.
 backgrounds=("#DEE7FF" "#FFFFFF")
 # Captures the window until a frame of the given size with a background and drawing on it shows.
@@ -62,15 +55,16 @@ shows_a_frame() {
     return 1
 }
 
-"$exe" --screen 240x320 --data-dir "$work/data" >"$work/first.out" 2>"$work/first.err" &
+"$exe" --screen 240x320 >"$work/first.out" 2>"$work/first.err" &
 first_pid=$!
 alive() { kill -0 "$first_pid" 2>/dev/null; }
-window_up() { alive && [ -n "$(program_windows)" ]; }
-wait_for 300 window_up || give_up "no window named Vortellanox appeared within 30 s"
+window_up_or_ended() { ! alive || [ -n "$(program_windows)" ]; }
+wait_for 300 window_up_or_ended || give_up "no window named Vortellanox appeared within 30 s"
+alive || give_up "the program ended before its window appeared"
 window=$(program_windows | head -n 1)
 
-upright=$(expected_size 240 320)
-[ "$(client_size "$window")" = "$upright" ] || fail "the window is $(client_size "$window"), wanted $upright"
+upright=$(scaled_size 240 320) || give_up "the X server did not tell its display's size"
+wait_for 100 has_size "$window" "$upright" || fail "the window is $(client_size "$window"), wanted $upright"
 wait_for 200 shows_a_frame "$window" "$upright" || fail "the window shows no frame with its background"
 
 # Keys and the mouse: a menu key and back, a click, then Ctrl+R turns the device and so the window.
@@ -83,13 +77,12 @@ alive || give_up "the program ended after keys and a click"
 scale=$((${upright%x*} / 240))
 turned="$((scale * 320))x$((scale * 240))"
 timeout 10 xdotool key ctrl+r
-is_turned() { [ "$(client_size "$window")" = "$turned" ]; }
-wait_for 100 is_turned || fail "after Ctrl+R the window is $(client_size "$window"), wanted $turned"
+wait_for 100 has_size "$window" "$turned" || fail "after Ctrl+R the window is $(client_size "$window"), wanted $turned"
 wait_for 100 shows_a_frame "$window" "$turned" || fail "the turned window shows no frame with its background"
 
 # A second copy on the same data folder hands over to the first and ends at once (a copy that opened
 # a window of its own would run until the time limit).
-timeout 60 "$exe" --screen 240x320 --data-dir "$work/data" >"$work/second.out" 2>"$work/second.err"
+timeout 60 "$exe" --screen 240x320 >"$work/second.out" 2>"$work/second.err"
 status=$?
 [ "$status" -eq 0 ] || fail "the second copy ended with status $status"
 sleep 0.5
@@ -104,7 +97,8 @@ wait "$first_pid"
 status=$?
 first_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status after SIGHUP"
-[ -s "$work/data/settings.dat" ] || fail "no settings.dat after the close: the program did not shut down in order"
+[ -s "$XDG_DATA_HOME/vortellanox/settings.dat" ] ||
+    fail "no settings.dat in \$XDG_DATA_HOME/vortellanox after the close: the program did not shut down in order"
 if grep -Eq "AddressSanitizer|LeakSanitizer|runtime error" "$work/first.err"; then
     fail "the sanitizers reported: $(grep -E -m3 "ERROR|runtime error" "$work/first.err")"
 fi

@@ -38,6 +38,13 @@ display_taken() {
     [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null
 }
 
+lock_owner() { tr -d ' \n' 2>/dev/null <"/tmp/.X$1-lock"; }
+# Whether our X server answers on display $1 with its own lock, or has ended.
+ours_or_gone() {
+    kill -0 "$xvfb_pid" 2>/dev/null || return 0
+    [ "$(lock_owner "$1")" = "$xvfb_pid" ] && timeout 5 xdpyinfo -display ":$1" >/dev/null 2>&1
+}
+
 # Starts an X server of our own (screen $xvfb_screen, else 1024x768x24) on the first free display from
 # $1 to $2 and exports DISPLAY. Answers false when none could be started.
 start_xvfb() {
@@ -47,8 +54,9 @@ start_xvfb() {
         Xvfb ":$n" -screen 0 "${xvfb_screen:-1024x768x24}" -nolisten tcp >"${work:?the caller sets work}/xvfb.log" 2>&1 &
         xvfb_pid=$!
         xvfb_display=$n
-        # Answering is not enough: the server that answers must be ours, not one that won the display.
-        if wait_for 100 timeout 5 xdpyinfo -display ":$n" >/dev/null 2>&1 && kill -0 "$xvfb_pid" 2>/dev/null; then
+        # Answering is not enough: the server that answers must be ours (its lock names it), not one
+        # that won the display and may be ending, so wait until ours holds the display or has given up.
+        if wait_for 100 ours_or_gone "$n" && kill -0 "$xvfb_pid" 2>/dev/null; then
             export DISPLAY=":$n"
             return 0
         fi
@@ -70,20 +78,28 @@ stop_xvfb() {
     kill -KILL "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
     # A killed server leaves its lock behind; remove it only while it still names our server.
-    [ "$(tr -d ' \n' 2>/dev/null <"$lock")" = "$xvfb_pid" ] && rm -f "$lock" "/tmp/.X11-unix/X$xvfb_display"
+    [ "$(lock_owner "$xvfb_display")" = "$xvfb_pid" ] && rm -f "$lock" "/tmp/.X11-unix/X$xvfb_display"
     xvfb_pid=""
 }
 
-# The display's size as "W H".
-display_size() { timeout 10 xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }'; }
+# The display's size as "W H"; nothing (and false) when the server does not tell it.
+display_size() {
+    local size
+    size=$(timeout 10 xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
+    [ -n "$size" ] && echo "$size"
+}
 
-# The window size at the largest whole scale of a W x H screen that fits the display, as "WxH".
+# The window size at the largest whole scale of a W x H screen that fits the display, as "WxH"; false
+# when the display's size is not known (a guess would blame the program for a slow server).
 scaled_size() {
     local w=$1 h=$2 display_w display_h scale=1
-    read -r display_w display_h < <(display_size)
+    read -r display_w display_h < <(display_size) || return 1
     while (((scale + 1) * w <= display_w && (scale + 1) * h <= display_h)); do scale=$((scale + 1)); done
     echo "$((scale * w))x$((scale * h))"
 }
+
+# Whether window $1 has the client size $2 ("WxH"); windows take their size as the server gets to it.
+has_size() { [ "$(client_size "$1")" = "$2" ]; }
 
 # The visible windows titled exactly $1.
 windows_named() { timeout 10 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
