@@ -51,7 +51,9 @@ start_xvfb() {
     local first=$1 last=$2 n
     for ((n = first; n <= last; ++n)); do
         display_taken "$n" && continue
-        Xvfb ":$n" -screen 0 "${xvfb_screen:-1024x768x24}" -nolisten tcp >"${work:?the caller sets work}/xvfb.log" 2>&1 &
+        # -noreset: by default the server resets as its last client leaves (our own xdpyinfo), and a
+        # program that connects during the reset is refused ("x11 not available").
+        Xvfb ":$n" -screen 0 "${xvfb_screen:-1024x768x24}" -nolisten tcp -noreset >"${work:?the caller sets work}/xvfb.log" 2>&1 &
         xvfb_pid=$!
         xvfb_display=$n
         # Answering is not enough: the server that answers must be ours (its lock names it), not one
