@@ -198,9 +198,13 @@ void ArcadeGame::saveSettingsWhenLeft() {
 
 bool ArcadeGame::saveFailed(const WString& text) {
     platform::reportFailure(text);
+    showNotice(text);
+    return false;
+}
+
+void ArcadeGame::showNotice(const WString& text) {
     notice = text;
     noticeUntil = platform::tickCount() + noticeShownMs;
-    return false;
 }
 
 void ArcadeGame::loadFiles() {

@@ -34,9 +34,12 @@ void ArcadeGame::onStart() {
     }
     loadFiles();
     finishLoading();
+    history.open(platform::dataRoot(), platform::utcMilliseconds());
 }
 
 void ArcadeGame::onExit() {
+    endSession(history::Ending::Closed);
+    history.close();
     if (filesLoaded) saveFiles();
     saves.finish();
     reportSaveFailures();
@@ -61,9 +64,13 @@ void ArcadeGame::updateAndDraw() {
     takeButtonResults();
     saveSettingsWhenLeft();
     reportSaveFailures();
+    // Told once: a history set aside, or one that cannot be kept at all (play goes on without it).
+    if (const std::string told = history.takeNotice(); !told.empty()) showNotice(widenAscii(told.c_str()));
     switch (screen) {
         case ScreenGame:
-            if (gameOver) {
+            if (gameOver && reviewing) {
+                drawReviewScreen();
+            } else if (gameOver) {
                 drawGameOverScreen();
             } else {
                 gameFrame();
@@ -108,24 +115,34 @@ void ArcadeGame::drawNotice() {
 
 // Taps land between frames; their latches are read here, one frame after the widgets were drawn.
 void ArcadeGame::takeButtonResults() {
-    if (screen == ScreenOptions || screen == ScreenHighScores) {
+    if (screen == ScreenOptions || screen == ScreenHighScores || screen == ScreenProgress) {
         if (backButton.takeClickLatch()) screen = ScreenMainMenu;
+        if (screen == ScreenProgress) chooseProgressOperation(operationRow.selectedIndex());
+    } else if (gameOver && reviewing) {
+        if (backButton.takeClickLatch()) reviewing = false;
     } else if (gameOver && okButton.takeClickLatch()) {
         leaveGameOver();
+    } else if (gameOver && reviewButton.takeClickLatch()) {
+        openReview();
     }
 }
 
+// The main menu's entries, top to bottom, and the screen each opens.
+constexpr ScreenState menuScreens[] = {ScreenGame, ScreenOptions, ScreenHighScores, ScreenProgress, ScreenQuit};
+
 void ArcadeGame::takeMenuChoice() {
     int32_t chosen = 0;
-    if (!mainMenu.takeClicked(chosen)) return;
-    screen = chosen;
+    if (!mainMenu.takeClicked(chosen) || chosen < 0 || chosen >= static_cast<int32_t>(std::size(menuScreens))) return;
+    screen = menuScreens[chosen];
     if (screen == ScreenGame) showGameOptions();
+    if (screen == ScreenProgress) openProgress();
 }
 
 // The one way out of the game-over screen, by tap or by key: the result is recorded exactly once.
 void ArcadeGame::leaveGameOver() {
     screen = ScreenGame;
     gameOver = false;
+    reviewing = false;
     // A tap on OK that arrived together with the key must not dismiss the next game-over screen.
     okButton.takeClickLatch();
     recordScore();
@@ -140,8 +157,20 @@ bool ArcadeGame::onKeyUp(uint32_t key) {
 }
 
 bool ArcadeGame::gameOverKeyDown(uint32_t key) {
+    if (reviewing) {
+        if (key == digitKey(0) || key == platform::VK_ESCAPE) {
+            reviewing = false;
+            backButton.takeClickLatch();
+        }
+        return true;
+    }
     const bool tooSoon = platform::tickCount() - gameOverSince < gameOverGuardMs;
-    if (!tooSoon && !heldAtGameOver[key & 0xFF]) leaveGameOver();
+    if (tooSoon || heldAtGameOver[key & 0xFF]) return true;
+    if (key == reviewKey) {
+        openReview();
+    } else {
+        leaveGameOver();
+    }
     return true;
 }
 
@@ -180,6 +209,12 @@ bool ArcadeGame::onKeyDown(uint32_t key) {
                 return true;
             }
             break;
+        case ScreenProgress:
+            if (key >= digitKey(1) && key <= digitKey(history::operationCount)) {
+                chooseProgressOperation(static_cast<int32_t>(key - digitKey(1)));
+                return true;
+            }
+            break;
         case ScreenGame:
             return gameKeyDown(key);
         default:
@@ -205,6 +240,9 @@ bool ArcadeGame::onMainMenuKey(uint32_t key) {
         screen = ScreenOptions;
     } else if (key == digitKey(3)) {
         screen = ScreenHighScores;
+    } else if (key == digitKey(6)) {
+        screen = ScreenProgress;
+        openProgress();
     } else if (key == digitKey(4)) {
         // Opening the maker's page hands the device to the browser, so the game steps aside.
         webLink.openLink();
@@ -221,7 +259,9 @@ bool ArcadeGame::returnToMenu() {
 }
 
 void ArcadeGame::endGame() {
+    endSession(history::Ending::GameOver);
     gameOver = true;
+    reviewing = false;
     gameOverSince = platform::tickCount();
     heldAtGameOver = keyHeld;
     if (gameOverSound) gameOverSound->playSound();

@@ -2,15 +2,19 @@
 // The arcade front-end every game of this framework gets: a main menu, an options screen with the
 // credits, a high-score screen and, around the game itself, a game-over screen. It decides which
 // screen is up, routes frames and keys to the game only while the game's screen is shown, and keeps
-// the settings and the high-score table on disk between runs.
+// the settings and the high-score table on disk between runs. It also keeps the answer history the
+// game feeds, and shows it: the review of the game just played (from the game-over screen) and the
+// progress screen (from the main menu).
 //
 // A concrete game derives from ArcadeGame and overrides the ten game operations; each has a
 // default that does nothing, so the front-end runs on its own too.
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "app/GameApp.h"
+#include "history/History.h"
 #include "platform/Platform.h"
 #include "render/Image.h"
 #include "render/ImageRegion.h"
@@ -27,13 +31,14 @@
 
 class DataFile;
 
-// Which screen the front-end shows. The menu's item index equals the screen it selects.
+// Which screen the front-end shows.
 enum ScreenState : int32_t {
     ScreenMainMenu = -1,
     ScreenGame = 0,
     ScreenOptions = 1,
     ScreenHighScores = 2,
     ScreenQuit = 3,  // nothing: the next frame ends the program
+    ScreenProgress = 4,
 };
 
 // One row of the high-score table. A score of 0 marks an empty row.
@@ -97,6 +102,14 @@ public:
     // Waits until every save made so far is in place (or has failed, and been told).
     void waitForSaves();
 
+    // The answer history, opened after the data files and closed at exit. A game begins a session as
+    // play starts and records every judged answer in it; the front-end ends it at game over and at
+    // exit, the game when the player abandons it.
+    void beginSession(history::Mode mode, int32_t sessionDifficulty, unsigned operations);
+    void recordAnswer(const history::Answer& answer);
+    void endSession(history::Ending ending);
+    history::HistoryStore history;
+
     int32_t score = 0;
     int32_t level = 0;
     std::unique_ptr<Font> arcadeFont;
@@ -104,6 +117,8 @@ public:
     LinkLabel webLink;
     Button backButton;
     Button okButton;
+    Button reviewButton;
+    OptionRow operationRow;  // the progress screen's choice of operation
     OptionRow rankRow;
     CheckBox soundCheckBox;
     std::unique_ptr<Sound> menuSound;
@@ -133,11 +148,21 @@ public:
     // not be one already held then: digits typed for the last problem must not dismiss the result.
     static constexpr uint32_t gameOverGuardMs = 500;
     static constexpr uint32_t noticeShownMs = 4000;
+    static constexpr uint32_t reviewKey = '9';
+
+    // What the review and progress screens show, read from the history as they open or change.
+    bool reviewing = false;
+    std::vector<history::ReviewItem> reviewItems;
+    history::FactGrid progressGrid{};
+    std::array<int, history::operationCount> progressMedians{};
+    std::vector<history::DayCount> progressDays;
 
 protected:
     // Draws the screen for every state but the game and quit: artwork, panel and its content.
     void drawFrontEndScreen();
     void drawGameOverScreen();
+    void drawReviewScreen();
+    void drawProgressScreen();
 
 private:
     bool buildFrontEnd();
@@ -156,6 +181,10 @@ private:
     bool loadFromJournal(int64_t foundLength);
     void finishLoading();
     bool saveFailed(const WString& text);
+    void showNotice(const WString& text);
+    void openReview();
+    void openProgress();
+    void chooseProgressOperation(int32_t index);
     void drawNotice();
 
     void drawFullLayout();
@@ -182,6 +211,8 @@ private:
     uint32_t gameOverSince = 0;
     std::array<bool, 256> keyHeld{};
     std::array<bool, 256> heldAtGameOver{};
+    history::SessionId session = 0;      // the game in play; 0 when none
+    history::SessionId lastSession = 0;  // the game last ended, which the review shows
     int32_t titleX = 0;
     int32_t titleY = 0;
 };

@@ -58,7 +58,9 @@ bool ArcadeGame::buildFrontEnd() {
     cutSheetRegions();
 
     mainMenu.spacing = currentAscent() / 2;
-    for (const char16_t* item : {u"Play (1)", u"Options (2)", u"Highscores (3)", u"Quit (0)"}) mainMenu.addItem(item);
+    // In the order of the front-end's table of menu screens.
+    for (const char16_t* item : {u"Play (1)", u"Options (2)", u"Highscores (3)", u"Progress (6)", u"Quit (0)"})
+        mainMenu.addItem(item);
 
     // The small screen shows the whole address, as it can take no tap and must be typed elsewhere.
     webLink.text = (isSmallScreen() ? makerAddress : makerAddressShown) + linkSuffix;
@@ -66,6 +68,9 @@ bool ArcadeGame::buildFrontEnd() {
     webLink.address = makerAddress;
 
     okButton.text = u"OK (0)";
+    reviewButton.text = u"Review (9)";
+    operationRow.framed = false;
+    for (const char16_t* item : {u"+ (1)", u"- (2)", u"x (3)", u"/ (4)"}) operationRow.addItem(item);
     backButton.text = u"Back (0)";
     for (const char16_t* item : {u"1", u"2", u"3", u"4", u"5"}) rankRow.addItem(item);
     return true;
@@ -87,7 +92,9 @@ void ArcadeGame::cutSheetRegions() {
 
 void ArcadeGame::drawFrontEndScreen() {
     selectArcadeFont();
-    if (isSmallScreen()) {
+    if (screen == ScreenProgress) {
+        drawProgressScreen();
+    } else if (isSmallScreen()) {
         drawPlainLayout();
     } else {
         drawFullLayout();

@@ -86,7 +86,7 @@ void ArcadeGame::drawHighScoreEntry(const HighScoreEntry& entry, const Rect& pan
 void ArcadeGame::drawGameOverScreen() {
     selectArcadeFont();
     const int32_t h = currentAscent();
-    const int32_t y = height / 2 - 5 * h / 2;
+    const int32_t y = height / 2 - 9 * h / 2;
     drawCentred(u"Game Over", 0, y, width, paletteBlue);
     WString result = withNumber(u"Your score is ", score);
     result += u".";
@@ -96,4 +96,8 @@ void ArcadeGame::drawGameOverScreen() {
     okButton.setPosition(width / 2 - okButton.getWidth() / 2, y + 4 * h);
     okButton.draw();
     joinFocus(okButton);
+    reviewButton.setHeight(2 * h);
+    reviewButton.setPosition(width / 2 - reviewButton.getWidth() / 2, y + 7 * h + h / 2);
+    reviewButton.draw();
+    joinFocus(reviewButton);
 }

@@ -1,5 +1,8 @@
 #include "game/MathGame.h"
 
+#include <string>
+
+#include "history/History.h"
 #include "platform/Platform.h"
 #include "resources/ArtLayout.h"
 #include "ui/Focus.h"
@@ -17,6 +20,7 @@ std::unique_ptr<Sound> makeSound(int32_t resourceId) {
 MathGame::MathGame() {
     name = u"Vortellanox";
     iconId = art::iconId;
+    round.onJudged = [this](const JudgedAnswer& judged) { remember(judged); };
 }
 
 MathGame::~MathGame() = default;
@@ -70,7 +74,7 @@ void MathGame::gameFrame() {
     if (!showingOptions) {
         input = play.takeInput();
         if (input.digit != 0) enterDigit(input.digit);
-        if (input.menuTapped) showGameOptions();
+        if (input.menuTapped) abandonRound();
     }
     if (showingOptions) {
         play.dropLatches();
@@ -79,7 +83,11 @@ void MathGame::gameFrame() {
     }
     options.dropLatches();
 
-    if (round.timeIsUp()) endGame();
+    if (round.timeIsUp()) {
+        round.clockRanOut();
+        publishCounters();
+        endGame();
+    }
     round.update();
     if (input.skipTapped) round.skipChallenge();
     round.tickClock();
@@ -98,7 +106,14 @@ void MathGame::enterDigit(char16_t digit) {
 }
 
 void MathGame::startFromOptions() {
-    round.start(options.operations(), options.difficulty());
+    const OperationSet chosen = options.operations();
+    unsigned played = 0;
+    if (chosen.add) played |= 1u << static_cast<unsigned>(history::Operation::Add);
+    if (chosen.subtract) played |= 1u << static_cast<unsigned>(history::Operation::Subtract);
+    if (chosen.multiply) played |= 1u << static_cast<unsigned>(history::Operation::Multiply);
+    if (chosen.divide) played |= 1u << static_cast<unsigned>(history::Operation::Divide);
+    beginSession(history::Mode::Arcade, options.difficulty(), played);
+    round.start(chosen, options.difficulty());
     showingOptions = false;
     if (levelSound) levelSound->playSound();
     publishCounters();
@@ -129,7 +144,7 @@ bool MathGame::playKeyDown(uint32_t key) {
         round.clearAnswer();
     } else if (key == platform::VK_F8) {  // the '*' key of a keypad phone
         if (round.answer().empty()) {
-            showGameOptions();
+            abandonRound();
         } else {
             round.clearAnswer();
         }
@@ -137,6 +152,58 @@ bool MathGame::playKeyDown(uint32_t key) {
         round.skipChallenge();
     }
     return true;
+}
+
+void MathGame::abandonRound() {
+    publishCounters();
+    endSession(history::Ending::Abandoned);
+    showGameOptions();
+}
+
+namespace {
+
+history::Operation historyOperation(uint16_t op) {
+    switch (op) {
+        case OpSubtraction:
+            return history::Operation::Subtract;
+        case OpMultiplication:
+            return history::Operation::Multiply;
+        case OpDivision:
+            return history::Operation::Divide;
+        default:
+            return history::Operation::Add;
+    }
+}
+
+history::Outcome historyOutcome(Outcome outcome) {
+    switch (outcome) {
+        case Outcome::Right:
+            return history::Outcome::Right;
+        case Outcome::Skipped:
+            return history::Outcome::Skipped;
+        case Outcome::Timeout:
+            return history::Outcome::Timeout;
+        default:
+            return history::Outcome::Wrong;
+    }
+}
+
+}  // namespace
+
+void MathGame::remember(const JudgedAnswer& judged) {
+    history::Answer answer;
+    answer.responseMs = static_cast<int>(judged.judgedAtMs - judged.posedAtMs);
+    answer.shownAt = platform::utcMilliseconds() - answer.responseMs;
+    answer.mode = history::Mode::Arcade;
+    answer.difficulty = options.difficulty();
+    answer.level = round.level();
+    answer.op = historyOperation(judged.problem.op);
+    answer.first = judged.problem.first;
+    answer.second = judged.problem.second;
+    answer.expected = judged.problem.result();
+    if (judged.typedDigits > 0) answer.typed = std::to_string(judged.typed);
+    answer.outcome = historyOutcome(judged.outcome);
+    recordAnswer(answer);
 }
 
 void MathGame::publishCounters() {

@@ -65,6 +65,10 @@ private:
     void startFromOptions();
     void act(OptionsScreen::Action action);
     bool playKeyDown(uint32_t key);
+    // The player leaves play for the options screen ("Menu (*)"): the game is abandoned.
+    void abandonRound();
+    // Every judged answer goes into the answer history.
+    void remember(const JudgedAnswer& judged);
     // The front-end shows and records its own score and level counters; they follow the round's.
     void publishCounters();
 

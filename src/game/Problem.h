@@ -35,3 +35,17 @@ struct Problem {
 
     friend constexpr bool operator==(const Problem&, const Problem&) = default;
 };
+
+// How the problem's operation is written in plain text (the event log, the history): one of + - x /.
+constexpr char operationSign(uint16_t op) {
+    switch (op) {
+        case OpSubtraction:
+            return '-';
+        case OpMultiplication:
+            return 'x';
+        case OpDivision:
+            return '/';
+        default:
+            return '+';
+    }
+}

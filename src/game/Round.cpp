@@ -1,6 +1,7 @@
 #include "game/Round.h"
 
 #include <algorithm>
+#include <string>
 
 #include "platform/Platform.h"
 #include "support/NumberText.h"
@@ -49,7 +50,16 @@ void Round::start(const OperationSet& operations, int32_t difficulty) {
 
 void Round::nextProblem() {
     if (problems.nextProblem()) play(sounds.challenge);
+    markPosed();
+}
+
+void Round::markPosed() {
     posedAtMs = platform::tickCount();
+    if (!problems.isPosing()) return;
+    const Problem& shown = problems.current;
+    std::string line =
+        "posed " + std::to_string(shown.first) + ' ' + operationSign(shown.op) + ' ' + std::to_string(shown.second);
+    platform::logEvent(line);
 }
 
 void Round::enterDigit(char16_t digit) {
@@ -60,7 +70,9 @@ void Round::enterDigit(char16_t digit) {
     const int32_t result = problems.current.result();
     if (static_cast<int32_t>(answerText.size()) < decimalDigits(result)) return;
 
-    const JudgedAnswer judged = judge(result);
+    const bool fullLength = static_cast<int32_t>(answerText.size()) == decimalDigits(result);
+    const JudgedAnswer judged =
+        judge(fullLength && parseAnswer(answerText) == result ? Outcome::Right : Outcome::Wrong);
     if (onJudged) onJudged(judged);
     if (judged.outcome == Outcome::Right) {
         accept();
@@ -70,12 +82,12 @@ void Round::enterDigit(char16_t digit) {
     }
 }
 
-JudgedAnswer Round::judge(int32_t result) const {
+JudgedAnswer Round::judge(Outcome outcome) const {
     JudgedAnswer judged;
     judged.problem = problems.current;
     judged.typed = parseAnswer(answerText);
-    const bool fullLength = static_cast<int32_t>(answerText.size()) == decimalDigits(result);
-    judged.outcome = fullLength && judged.typed == result ? Outcome::Right : Outcome::Wrong;
+    judged.typedDigits = static_cast<int32_t>(answerText.size());
+    judged.outcome = outcome;
     judged.posedAtMs = posedAtMs;
     judged.judgedAtMs = platform::tickCount();
     return judged;
@@ -110,6 +122,7 @@ void Round::reject() {
 
 void Round::skipChallenge() {
     if (!challengeActive) return;
+    if (onJudged) onJudged(judge(Outcome::Skipped));
     // Digits typed for the skipped problem mean nothing for the next one.
     answerText.clear();
     nextProblem();
@@ -118,12 +131,16 @@ void Round::skipChallenge() {
 
 void Round::advanceLevel() {
     problems.levelUp();
-    posedAtMs = platform::tickCount();
+    markPosed();
     ++levelNumber;
     play(sounds.level);
     resumeClock();
     // Known at once, so that a second skip before the next frame cannot skip the new level's first problem.
     challengeActive = problems.isChallenge();
+}
+
+void Round::clockRanOut() {
+    if (problems.isPosing() && onJudged) onJudged(judge(Outcome::Timeout));
 }
 
 void Round::update() {

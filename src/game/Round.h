@@ -6,7 +6,8 @@
 //
 // Every typed digit comes in through enterDigit. An answer is judged as soon as it has as many digits
 // as the result, never by a separate enter key, and each judgement is one JudgedAnswer, made in one
-// place (judge) and passed to onJudged before its outcome is applied.
+// place (judge) and passed to onJudged before its outcome is applied. A challenge passed over and a
+// problem left posed when the clock runs out are judged there too, as Skipped and Timeout.
 #include <cstdint>
 #include <functional>
 
@@ -15,7 +16,7 @@
 #include "support/Sound.h"
 #include "support/WString.h"
 
-enum class Outcome : uint8_t { Right, Wrong };
+enum class Outcome : uint8_t { Right, Wrong, Skipped, Timeout };
 
 struct JudgedAnswer {
     Problem problem;
@@ -23,6 +24,7 @@ struct JudgedAnswer {
     Outcome outcome = Outcome::Wrong;
     uint32_t posedAtMs = 0;   // the platform's tick count when the problem was posed
     uint32_t judgedAtMs = 0;  // and when the answer was judged
+    int32_t typedDigits = 0;  // 0: nothing was typed (a skip, or a timeout before any digit)
 
     friend bool operator==(const JudgedAnswer&, const JudgedAnswer&) = default;
 };
@@ -53,6 +55,8 @@ public:
     void clearAnswer() { answerText.clear(); }
     // The challenge is passed over: its level ends at once. Nothing happens unless it is shown.
     void skipChallenge();
+    // The clock has run out: a problem still posed is judged Timeout. Called once, as the game ends.
+    void clockRanOut();
     void pauseClock() { clockState.pauseCountdown(); }
     void resumeClock() { clockState.resumeCountdown(); }
 
@@ -86,7 +90,9 @@ public:
     std::function<void(const JudgedAnswer&)> onJudged;
 
 private:
-    JudgedAnswer judge(int32_t result) const;
+    JudgedAnswer judge(Outcome outcome) const;
+    // A new problem is shown (none while a level ends): its time starts and the event log hears of it.
+    void markPosed();
     void accept();
     void reject();
     void nextProblem();

@@ -1,11 +1,11 @@
 #pragma once
-// A vertical menu of up to five entries of one common width, polled for the entry clicked. The
+// A vertical menu of up to eight entries of one common width, polled for the entry clicked. The
 // column itself takes no taps; its entries do.
 #include "ui/MenuButton.h"
 
 class ButtonColumn : public Widget {
 public:
-    static constexpr int32_t Capacity = 5;
+    static constexpr int32_t Capacity = 8;
 
     // The entries' combined height with the gaps between them, also stored in height.
     int32_t getHeight() override;

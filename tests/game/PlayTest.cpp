@@ -27,7 +27,7 @@ TEST_F(PlayTest, AnswersAreJudgedByLengthAndScoredByTime) {
     ASSERT_EQ(judged.size(), 2u);
     EXPECT_EQ(judged[0].outcome, Outcome::Right);
     const uint32_t posedAt = judged[1].posedAtMs;
-    EXPECT_EQ(judged[1], (JudgedAnswer{{3, 4, OpAddition}, 8, Outcome::Wrong, posedAt, posedAt + 500}));
+    EXPECT_EQ(judged[1], (JudgedAnswer{{3, 4, OpAddition}, 8, Outcome::Wrong, posedAt, posedAt + 500, 1}));
 
     pose(48, OpMultiplication, 25);
     type("120");
