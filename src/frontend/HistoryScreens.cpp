@@ -223,8 +223,8 @@ void ArcadeGame::drawProgressScreen() {
     y += line;
 
     const int32_t ms = progressMedians[static_cast<size_t>(operationRow.selectedIndex()) % progressMedians.size()];
-    y += line * drawLabelled(u"Median, 7 days:", ms < 0 ? WString(u"none") : secondsText(ms), infoLeft, y, infoWidth,
-                             line);
+    y += line *
+         drawLabelled(u"Median, 7 days:", ms < 0 ? WString(u"none") : secondsText(ms), infoLeft, y, infoWidth, line);
 
     int32_t total = 0;
     int32_t most = 1;

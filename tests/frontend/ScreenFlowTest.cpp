@@ -11,6 +11,7 @@ constexpr int32_t Game = ScreenGame;
 constexpr int32_t Options = ScreenOptions;
 constexpr int32_t Scores = ScreenHighScores;
 constexpr int32_t Quit = ScreenQuit;
+constexpr int32_t Progress = ScreenProgress;
 
 bool allAre(const std::vector<int32_t>& shown, size_t from, int32_t screen) {
     return std::all_of(shown.begin() + static_cast<std::ptrdiff_t>(from), shown.end(),
@@ -24,7 +25,7 @@ using ScreenFlow = FrontEndTest;
 // Escape goes back as "0" does and quits only from the main menu; on the game's screens it is one more
 // key for the game. Keys the main menu does not know go nowhere.
 TEST_F(ScreenFlow, KeysAndTapsReachEveryScreenAndBack) {
-    const std::vector<int32_t> expected = {Menu, Options, Menu, Scores, Menu, Game, Menu, Quit};
+    const std::vector<int32_t> expected = {Menu, Options, Menu, Scores, Menu, Game, Menu, Progress, Menu, Quit};
     {
         SCOPED_TRACE("keys");
         useScreen(240, 320);
@@ -37,10 +38,12 @@ TEST_F(ScreenFlow, KeysAndTapsReachEveryScreenAndBack) {
                       {10, '1'},
                       {11, VK_ESCAPE},
                       {12, keyM},
-                      {14, VK_ESCAPE}});
+                      {14, '6'},
+                      {16, VK_ESCAPE},
+                      {18, VK_ESCAPE}});
         run(game);
         EXPECT_EQ(game.screenVisits(), expected);
-        EXPECT_EQ(game.frames, 15);  // the quit screen's frame ends the program
+        EXPECT_EQ(game.frames, 19);  // the quit screen's frame ends the program
         EXPECT_EQ(game.optionsShown, 1);
         EXPECT_EQ(game.keysPassed, (std::vector<uint32_t>{VK_ESCAPE, keyM}));
         EXPECT_TRUE(std::filesystem::exists(host(settingsFile))) << "quitting saves";
@@ -53,10 +56,11 @@ TEST_F(ScreenFlow, KeysAndTapsReachEveryScreenAndBack) {
         game.plan = {{2, [&] { TestArcade::tap(items[1]); }},  {4, [&] { TestArcade::tap(game.backButton); }},
                      {6, [&] { TestArcade::tap(items[2]); }},  {8, [&] { TestArcade::tap(game.backButton); }},
                      {10, [&] { TestArcade::tap(items[0]); }}, {12, [] { TestArcade::key(keyM); }},
-                     {14, [&] { TestArcade::tap(items[3]); }}};
+                     {14, [&] { TestArcade::tap(items[3]); }}, {16, [&] { TestArcade::tap(game.backButton); }},
+                     {18, [&] { TestArcade::tap(items[4]); }}};
         run(game);
         EXPECT_EQ(game.screenVisits(), expected);
-        EXPECT_EQ(game.frames, 16);  // the menu's choice is read at the end of the frame after the tap
+        EXPECT_EQ(game.frames, 20);  // the menu's choice is read at the end of the frame after the tap
         EXPECT_EQ(game.optionsShown, 1);
     }
 }
@@ -210,6 +214,58 @@ TEST_F(ScreenFlow, GameOverRecordsExactlyOnceWhicheverWayItIsLeft) {
         for (const SoundEvent& sound : backend.sounds()) gameOverSounds += sound.id == 113;
         EXPECT_EQ(gameOverSounds, 2);
     }
+}
+
+// "Review (9)" shows the game just ended, worst first, by key or tap after the guard; "Back (0)" returns
+// to the game-over screen, and any other key still leaves it.
+TEST_F(ScreenFlow, ReviewOfTheGameJustPlayed) {
+    constexpr int guard = ArcadeGame::gameOverGuardMs / 25;
+    useScreen(176, 220);
+    TestArcade game;
+    game.closeAfter = guard + 30;
+    const auto answer = [&](int first, history::Outcome outcome, int ms) {
+        history::Answer a;
+        a.op = history::Operation::Multiply;
+        a.first = first;
+        a.second = 7;
+        a.expected = first * 7;
+        a.outcome = outcome;
+        a.responseMs = ms;
+        game.recordAnswer(a);
+    };
+    std::vector<std::pair<int, bool>> shown;  // first operand of each item; whether the review was up
+    const auto look = [&] {
+        shown.push_back({-1, game.reviewing});
+        for (const history::ReviewItem& item : game.reviewItems) shown.push_back({item.first, item.misses > 0});
+    };
+    game.plan = {{2, [] { TestArcade::key('1'); }},
+                 {3,
+                  [&] {
+                      game.beginSession(history::Mode::Arcade, 1, 4);
+                      answer(3, history::Outcome::Right, 5200);  // slow
+                      answer(4, history::Outcome::Right, 900);   // neither
+                      answer(6, history::Outcome::Wrong, 2000);  // missed, then right
+                      answer(6, history::Outcome::Right, 1500);
+                      TestArcade::key(keyG);
+                  }},
+                 {4, [] { TestArcade::key('9'); }},  // too soon: nothing
+                 {guard + 6, [] { TestArcade::key('9'); }},
+                 {guard + 8, look},
+                 {guard + 9, [] { TestArcade::key('0'); }},
+                 {guard + 11, [&] { TestArcade::tap(game.reviewButton); }},
+                 {guard + 13, look},
+                 {guard + 14, [&] { TestArcade::tap(game.backButton); }},
+                 {guard + 16, look},
+                 {guard + 17, [] { TestArcade::key('5'); }}};
+    run(game);
+    const std::vector<std::pair<int, bool>> review = {{-1, true}, {6, true}, {3, false}};
+    std::vector<std::pair<int, bool>> expected = review;
+    expected.insert(expected.end(), review.begin(), review.end());
+    expected.push_back({-1, false});
+    expected.insert(expected.end(), review.begin() + 1, review.end());
+    EXPECT_EQ(shown, expected);
+    EXPECT_FALSE(game.gameOver) << "a key other than 9 leaves the game-over screen";
+    EXPECT_EQ(game.optionsShown, 2);
 }
 
 // Turning the device with the tallest task bar the command line allows leaves the turned screen one

@@ -74,9 +74,14 @@ TEST_F(PlayTest, StarAndHashKeys) {
 
     answerUntil(&ProblemGenerator::isChallenge);
     pose(48, OpMultiplication, 2);
+    std::vector<JudgedAnswer> judged;
+    game->round.onJudged = [&](const JudgedAnswer& answer) { judged.push_back(answer); };
     key('9');  // typed for the skipped problem, so cleared with it
     key(hashKey);
     key(hashKey);  // before the next frame: must not skip the new level's first problem
+    ASSERT_EQ(judged.size(), 1u) << "one skip, judged once";
+    EXPECT_EQ(std::tuple(judged[0].problem, judged[0].outcome, judged[0].typed, judged[0].typedDigits),
+              std::tuple(Problem{48, 2, OpMultiplication}, Outcome::Skipped, 9, 1));
     EXPECT_EQ(round().level(), 2);
     EXPECT_EQ(problems().problemNumber(), 1);
     EXPECT_TRUE(round().answer().empty());
