@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "YearOfPlay.h"
 #include "game/MathGame.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -29,10 +30,11 @@ constexpr double frameGoal = 25;  // times the floor
 
 // The program on a headless screen of the given size, started as the program starts. Its data root is
 // an empty folder, so no player's files are read, and it is never told to exit, so none are written.
-void startProgram(GameApp& app, int width, int height) {
+void startProgram(GameApp& app, int width, int height, int64_t day = 0) {
     platform::LaunchOptions options;
     options.screenWidth = width;
     options.screenHeight = height;
+    options.date = day;
     platform::resetHeadlessBackend(options);
     platform::setDataRoot((std::filesystem::temp_directory_path() / "vx-bench-no-files").string());
     seedRandom(7);
@@ -116,6 +118,29 @@ void screenFrame(benchmark::State& state, const Subject& subject, int width, int
     stopProgram();
     state.counters["goal"] = frameGoal;
 }
+
+// Opening the progress screen on a year of daily play (300,000 answers): the key, the history's
+// questions and the first frame drawn; the player must see it within 100 ms.
+void progressScreenOpen(benchmark::State& state) {
+    TempFolder folder;
+    {
+        history::HistoryStore store;
+        if (!store.open(folder.path.string(), benchNow)) return state.SkipWithError("no history");
+        fillYearOfPlay(store, benchNow);
+    }
+    MathGame game;
+    startProgram(game, 480, 640, benchNow / history::msPerDay);
+    platform::setDataRoot(folder.path.string());
+    game.onStart();
+    for (auto _ : state) {
+        game.screen = ScreenMainMenu;
+        game.onKeyDown('6', nullptr);
+        game.stepFrame(false);
+    }
+    game.onExit();
+    stopProgram();
+}
+BENCHMARK(progressScreenOpen)->Name("History/ProgressScreen/300k")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void bareMemsetMemcpy(benchmark::State& state, int width, int height) {
     const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * sizeof(uint16_t);

@@ -174,7 +174,8 @@ void ArcadeGame::drawProgressScreen() {
     // What goes under (or beside) the grid: the legend, the median, the strip's caption and its bars.
     const int32_t infoHeight = 3 * line + 2 * h;
     const bool landscape = width > height;
-    const int32_t gridSpanW = landscape ? (width - 2 * margin) * 11 / 20 : width - 2 * margin;
+    // Landscape leaves the words beside the grid about ten characters' room.
+    const int32_t gridSpanW = landscape ? width - 2 * margin - std::max(10 * h, width * 2 / 5) : width - 2 * margin;
     const int32_t gridSpanH = landscape ? height - top - margin : height - top - margin - infoHeight - h / 2;
     // Row and column numbers take a cell more each way where two digits fit in a cell.
     const int32_t digits = 2 * currentTextWidth(u"0") + 2;
