@@ -11,25 +11,11 @@
 
 namespace {
 
-// How the runner prints an operation.
-char operatorCharacter(uint16_t op) {
-    switch (op) {
-        case OpSubtraction:
-            return '-';
-        case OpMultiplication:
-            return 'x';
-        case OpDivision:
-            return '/';
-        default:
-            return '+';
-    }
-}
-
 // The problem the game poses, as the runner prints it, and the digits that answer it.
 bool answerPosedProblem(const MathGame& game, std::string& posed, std::string& answer) {
     Problem problem;
     if (!game.posedProblem(problem)) return false;
-    posed = "problem " + std::to_string(problem.first) + ' ' + operatorCharacter(problem.op) + ' ' +
+    posed = "problem " + std::to_string(problem.first) + ' ' + operationSign(problem.op) + ' ' +
             std::to_string(problem.second) + " = " + std::to_string(problem.result());
     answer = std::to_string(problem.result());
     return true;
