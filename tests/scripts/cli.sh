@@ -71,7 +71,7 @@ wait "$holder" || fail "the runner holding the data folder failed"
 # printed but the runner's event lines, which a second run with the same minute repeats exactly.
 printf '%s\n' 'wait 200' 'shot upright.png' 'key 49' 'wait 300' 'key 49' 'wait 500' 'answer' 'wait 300' 'answer' \
     'wait 300' 'type 9' 'wait 300' 'rotate' 'wait 200' 'shot turned.png' 'wait 300' >"$work/play.txt"
-event_line='^(sound [0-9]+ at [0-9]+|problem [0-9]+ [-+x/] [0-9]+ = [0-9]+ at [0-9]+)$'
+event_line='^(sound [0-9]+ at [0-9]+|problem [0-9]+ [-+x/] [0-9]+ = [0-9]+ at [0-9]+|posed [0-9]+ [-+x/] [0-9]+ at [0-9]+)$'
 for round in 1 2; do
     rm -f "$work/upright.png" "$work/turned.png"
     run --headless --script play.txt --screen 240x320 --task-bar 26 --minute 17 --data-dir "$work/data$round" ||

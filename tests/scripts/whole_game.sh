@@ -67,9 +67,10 @@ buttons() { patches_of "$now" "$button_blue" $((window_w * window_h / 100)); }
 on_main_menu() { capture && [ "$(share_of "$now" "$menu_background")" -ge 10 ]; }
 playing() { capture && has "$panel_red" && [ "$(share_of "$now" "$white")" -ge 30 ]; }
 # The game-over screen and the game's options screen are both white with blue text and without the
-# play panels; the game-over screen has one button, "OK (0)", the options screen a row and two.
+# play panels; the game-over screen has two buttons, "OK (0)" and "Review (9)", the options screen a
+# row and two.
 white_page() { capture && ! has "$panel_red" && [ "$(share_of "$now" "$white")" -ge 50 ] && has "$text_blue"; }
-on_game_over() { white_page && [ "$(buttons | wc -l)" -eq 1 ]; }
+on_game_over() { white_page && [ "$(buttons | wc -l)" -eq 2 ]; }
 on_game_options() { white_page && [ "$(buttons | wc -l)" -ge 3 ]; }
 press() { timeout 10 xdotool key "$1" || fail "xdotool could not type $1"; }
 
@@ -95,9 +96,9 @@ done
 wait_for 450 on_game_over || give_up "no game-over screen within 45 s of the last of $keys wrong keys"
 echo "game over after $keys wrong keys"
 
-# "OK (0)" is the only button on the game-over screen: click the middle of its fill, found in the
-# window itself, so that the position holds at every scale and with every font.
-read -r box_x box_y box_w box_h < <(buttons)
+# "OK (0)" is the taller of the game-over screen's buttons: click the middle of its fill, found in
+# the window itself, so that the position holds at every scale and with every font.
+read -r box_x box_y box_w box_h < <(buttons | sort -n -r -k4 | head -n 1)
 ok_x=$((box_x + box_w / 2)) ok_y=$((box_y + box_h / 2))
 timeout 10 xdotool mousemove --window "$window" "$ok_x" "$ok_y" click 1 || fail "xdotool could not click"
 wait_for 100 on_game_options || give_up "the click on OK (0) at $ok_x,$ok_y did not lead to the game's options"
