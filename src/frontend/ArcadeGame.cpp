@@ -156,9 +156,11 @@ bool ArcadeGame::onKeyUp(uint32_t key) {
     return GameApp::onKeyUp(key);
 }
 
-bool ArcadeGame::gameOverKeyDown(uint32_t key) {
+bool ArcadeGame::gameOverKeyDown(uint32_t key, FocusKey focusKey) {
     if (reviewing) {
-        if (key == digitKey(0) || key == platform::VK_ESCAPE) {
+        // Its one control is Back: a press of the focus or B is Back, as 0 and Escape are.
+        if (key == digitKey(0) || key == platform::VK_ESCAPE || focusKey == FocusKey::Back ||
+            focusKey == FocusKey::Press) {
             reviewing = false;
             backButton.takeClickLatch();
         }
@@ -166,7 +168,8 @@ bool ArcadeGame::gameOverKeyDown(uint32_t key) {
     }
     const bool tooSoon = platform::tickCount() - gameOverSince < gameOverGuardMs;
     if (tooSoon || heldAtGameOver[key & 0xFF]) return true;
-    if (key == reviewKey) {
+    const bool reviewFocused = focusKey == FocusKey::Press && focusShown() && focusedWidget() == &reviewButton;
+    if (key == reviewKey || reviewFocused) {
         openReview();
     } else {
         leaveGameOver();
@@ -183,7 +186,7 @@ bool ArcadeGame::onKeyDown(uint32_t key) {
     }
     // A and B leave the game-over screen as any other key does, under the same guard: an A meant for
     // the last problem's keypad must not dismiss the result unseen.
-    if (screen == ScreenGame && gameOver) return wasHeld || gameOverKeyDown(key);
+    if (screen == ScreenGame && gameOver) return wasHeld || gameOverKeyDown(key, focusKey);
     if (focusKey == FocusKey::Reveal) return true;
     if (focusKey == FocusKey::Press) {
         pressFocused();

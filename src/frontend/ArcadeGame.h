@@ -26,6 +26,7 @@
 #include "ui/Button.h"
 #include "ui/ButtonColumn.h"
 #include "ui/CheckBox.h"
+#include "ui/Focus.h"
 #include "ui/LinkLabel.h"
 #include "ui/OptionRow.h"
 
@@ -153,6 +154,7 @@ public:
     // What the review and progress screens show, read from the history as they open or change.
     bool reviewing = false;
     std::vector<history::ReviewItem> reviewItems;
+    int32_t progressOperation = 0;  // the operation whose grid is loaded
     history::FactGrid progressGrid{};
     std::array<int, history::operationCount> progressMedians{};
     std::vector<history::DayCount> progressDays;
@@ -171,7 +173,7 @@ private:
     void takeMenuChoice();
     void leaveGameOver();
     bool onMainMenuKey(uint32_t key);
-    bool gameOverKeyDown(uint32_t key);
+    bool gameOverKeyDown(uint32_t key, FocusKey focusKey);
     // The settings as the player sees them: the game's operations and difficulty, and the sound.
     WString settingsSignature();
     void saveSettingsWhenLeft();

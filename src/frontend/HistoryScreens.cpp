@@ -8,6 +8,7 @@
 #include "support/NumberText.h"
 #include "text/TextDraw.h"
 #include "text/TextLayout.h"
+#include "ui/Focus.h"
 #include "ui/Palette.h"
 #include "ui/TextMeasure.h"
 
@@ -105,15 +106,18 @@ void ArcadeGame::openProgress() {
     const int64_t now = platform::utcMilliseconds();
     progressMedians = history.medianResponseMs(now);
     progressDays = history.answersPerDay(now, stripDays);
-    progressGrid = history.factGrid(static_cast<history::Operation>(operationRow.selectedIndex()));
+    progressOperation = operationRow.selectedIndex();
+    progressGrid = history.factGrid(static_cast<history::Operation>(progressOperation));
     backButton.takeClickLatch();
 }
 
+// By key, or after a tap or a focus press has selected the row's item.
 void ArcadeGame::chooseProgressOperation(int32_t index) {
     if (index < 0 || index >= history::operationCount) return;
-    const bool changed = index != operationRow.selectedIndex();
     operationRow.select(index);
-    if (changed) progressGrid = history.factGrid(static_cast<history::Operation>(index));
+    if (index == progressOperation) return;
+    progressOperation = index;
+    progressGrid = history.factGrid(static_cast<history::Operation>(index));
 }
 
 // Up to ten facts of the game just played, worst first: the right answer, and the slowest try (red
@@ -125,6 +129,7 @@ void ArcadeGame::drawReviewScreen() {
     backButton.setHeight(h + h / 2);
     backButton.setPosition(width - margin - backButton.getWidth(), margin);
     backButton.draw();
+    joinFocus(backButton);
     drawTextCurrent(u"Review", margin, margin + h / 4, paletteBlue);
 
     const int32_t listTop = margin + backButton.getHeight() + h / 2;
@@ -164,11 +169,13 @@ void ArcadeGame::drawProgressScreen() {
     backButton.setHeight(h + h / 2);
     backButton.setPosition(width - margin - backButton.getWidth(), margin);
     backButton.draw();
+    joinFocus(backButton);
     drawTextCurrent(u"Progress", margin, margin + h / 4, paletteBlue);
     const int32_t rowTop = margin + backButton.getHeight() + h / 3;
     operationRow.setWidth(width - 2 * margin);
     operationRow.setPosition(margin, rowTop);
     operationRow.draw();
+    joinFocus(operationRow);
     const int32_t top = rowTop + operationRow.getHeight() + h / 3;
 
     // What goes under (or beside) the grid: the legend, the median, the strip's caption and its bars.
@@ -223,7 +230,7 @@ void ArcadeGame::drawProgressScreen() {
     }
     y += line;
 
-    const int32_t ms = progressMedians[static_cast<size_t>(operationRow.selectedIndex()) % progressMedians.size()];
+    const int32_t ms = progressMedians[static_cast<size_t>(progressOperation) % progressMedians.size()];
     y += line *
          drawLabelled(u"Median, 7 days:", ms < 0 ? WString(u"none") : secondsText(ms), infoLeft, y, infoWidth, line);
 
