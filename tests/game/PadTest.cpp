@@ -122,8 +122,8 @@ TEST_F(PadTest, FocusOrderAndWrappingOnEveryScreen) {
     // clang-format off
     const Walk walks[] = {
         {480, 640, "", Asked, "DDDDDULR",
-         "Play (1), Options (2), Highscores (3), Quit (0), brinmoor.example (4), Play (1), brinmoor.example (4), "
-         "Quit (0), brinmoor.example (4)"},
+         "Play (1), Options (2), Highscores (3), Progress (6), Quit (0), brinmoor.example (4), Quit (0), "
+         "Progress (6), Quit (0)"},
         {480, 640, "2", Asked, "DDDUR",
          "Back (0), Sound On (1), brinmoor.example (4), Back (0), brinmoor.example (4), Back (0)"},
         {240, 320, "3", Asked, "DRRRLUU", "Back (0), 3, 4, 5, 1, 5, Back (0), brinmoor.example (4)"},
@@ -134,7 +134,7 @@ TEST_F(PadTest, FocusOrderAndWrappingOnEveryScreen) {
         {480, 640, "11", Asked, "RRRRDDDLDUULL", "7, 8, 9, 0, 4, 1, Menu (*), 9, 8, 5, 8, Menu (*), 3, 2"},
         {176, 220, "11", Asked, "URRL", ", , Menu (*), , Menu (*)"},
         {240, 320, "11", Challenge, "RUUDD", "7, 8, Skip (#), Menu (*), Skip (#), 9"},
-        {240, 320, "11", GameOver, "DL", "OK (0), OK (0), OK (0)"},
+        {240, 320, "11", GameOver, "DL", "OK (0), Review (9), OK (0)"},
     };
     // clang-format on
     const std::map<char, const char*> buttons = {{'U', "dpup"}, {'D', "dpdown"}, {'L', "dpleft"}, {'R', "dpright"}};
