@@ -1,8 +1,6 @@
 // The answer history: its database through restarts and damage, the rules the screens read it by,
-// the export, and what survives a killed process.
-#include <signal.h>
+// the export; what survives a kill is tested on the whole program.
 #include <sqlite3.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <random>
@@ -227,38 +225,6 @@ TEST_F(History, ExportsEveryAnswerAsCsv) {
     store.close();
     putBytes("history.sqlite", "not a database at all, just some text that is long enough");
     EXPECT_EQ(exportCsv(root.string(), (root / "out.csv").string()), 1);
-}
-
-// A killed process keeps every answer the writer had acknowledged (flush returned): each is its own
-// committed transaction in the log, which outlives the process.
-TEST_F(History, AKilledProcessKeepsEveryAcknowledgedAnswer) {
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        HistoryStore writing;
-        if (!writing.open(root.string(), noon)) _exit(3);
-        const SessionId s = writing.beginSession({noon, Mode::Arcade, 1, 15});
-        for (int i = 0; i < 100; ++i) writing.recordAnswer(s, answer(Operation::Add, i, i, Outcome::Right, 900));
-        writing.flush();
-        if (write(ready[1], "k", 1) != 1) _exit(4);
-        for (int i = 0;; ++i) writing.recordAnswer(s, answer(Operation::Add, i, 1, Outcome::Right, 900));
-    }
-    close(ready[1]);
-    char byte = 0;
-    ASSERT_EQ(read(ready[0], &byte, 1), 1);
-    close(ready[0]);
-    kill(child, SIGKILL);
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status));
-
-    ASSERT_TRUE(store.open(root.string(), noon));
-    EXPECT_EQ(store.takeNotice(), "");
-    const std::vector<Answer> kept = store.sessionAnswers(1);
-    ASSERT_GE(kept.size(), 100u);
-    EXPECT_EQ(kept[99].first, 99);
 }
 
 // A year of daily play, some 300,000 answers, stays under 30 MB on disk.
