@@ -49,3 +49,13 @@ constexpr char operationSign(uint16_t op) {
             return '+';
     }
 }
+
+// How many digits an answer has; it is judged once that many are typed. Results are never negative:
+// subtraction is ordered and division exact.
+constexpr int32_t answerLength(int32_t result) {
+    if (result <= 9) return 1;
+    if (result <= 99) return 2;
+    if (result <= 999) return 3;
+    if (result <= 9999) return 4;
+    return 5;
+}

@@ -8,15 +8,6 @@
 
 namespace {
 
-// Results are never negative: subtraction is ordered and division exact.
-constexpr int32_t decimalDigits(int32_t value) {
-    if (value <= 9) return 1;
-    if (value <= 99) return 2;
-    if (value <= 999) return 3;
-    if (value <= 9999) return 4;
-    return 5;
-}
-
 void play(Sound* sound) {
     if (sound) sound->playSound();
 }
@@ -68,9 +59,9 @@ void Round::enterDigit(char16_t digit) {
     if (!problems.isPosing()) return;
     answerText.push_back(digit);
     const int32_t result = problems.current.result();
-    if (static_cast<int32_t>(answerText.size()) < decimalDigits(result)) return;
+    if (static_cast<int32_t>(answerText.size()) < answerLength(result)) return;
 
-    const bool fullLength = static_cast<int32_t>(answerText.size()) == decimalDigits(result);
+    const bool fullLength = static_cast<int32_t>(answerText.size()) == answerLength(result);
     const JudgedAnswer judged =
         judge(fullLength && parseAnswer(answerText) == result ? Outcome::Right : Outcome::Wrong);
     if (onJudged) onJudged(judged);

@@ -144,6 +144,9 @@ public:
 
     // The questions the screens ask; each flushes first. Empty results when disabled.
     FactGrid factGrid(Operation op);
+    // The last three tries at each basic fact of op, newest first, at a * gridSide + b; no tries for a
+    // cell that is no fact or has not been seen. Only outcome and responseMs are filled in.
+    std::vector<std::vector<Answer>> lastTries(Operation op);
     // The median response time of right answers per operation over the seven days up to now; -1: none.
     std::array<int, operationCount> medianResponseMs(int64_t now);
     // Answers per UTC day for the days days up to and including now's, oldest first.

@@ -293,32 +293,36 @@ void HistoryStore::runJob(const Job& job) {
 
 FactGrid HistoryStore::factGrid(Operation op) {
     FactGrid grid;
-    grid.fill(FactState::NotSeen);
+    const std::vector<std::vector<Answer>> tries = lastTries(op);
+    for (size_t at = 0; at < grid.size(); ++at) {
+        const bool fact = gridFact(op, static_cast<int>(at) / gridSide, static_cast<int>(at) % gridSide).has_value();
+        grid[at] = fact ? factState(tries[at]) : FactState::NoFact;
+    }
+    return grid;
+}
+
+std::vector<std::vector<Answer>> HistoryStore::lastTries(Operation op) {
+    std::vector<std::vector<Answer>> grid(gridSide * gridSide);
     flush();
     std::lock_guard hold(dbLock);
+    if (!db) return grid;
     Statement tries(db,
                     "SELECT outcome, response_ms FROM answers WHERE operation = ? AND first = ? AND second = ?"
                     " ORDER BY id DESC LIMIT 3");
-    std::vector<Answer> last;
     for (size_t at = 0; at < grid.size(); ++at) {
-        const int a = static_cast<int>(at) / gridSide;
-        const int b = static_cast<int>(at) % gridSide;
-        const std::optional<Fact> fact = gridFact(op, a, b);
-        if (!fact) {
-            grid[at] = FactState::NoFact;
-            continue;
-        }
-        if (!db) continue;
-        last.clear();
+        const std::optional<Fact> fact = gridFact(op, static_cast<int>(at) / gridSide, static_cast<int>(at) % gridSide);
+        if (!fact) continue;
         tries.reset();
         tries.bind(1, static_cast<int64_t>(op)).bind(2, fact->first).bind(3, fact->second);
         while (tries.step()) {
             Answer answer;
+            answer.op = op;
+            answer.first = fact->first;
+            answer.second = fact->second;
             answer.outcome = static_cast<Outcome>(tries.number(0));
             answer.responseMs = tries.number(1);
-            last.push_back(answer);
+            grid[at].push_back(answer);
         }
-        grid[at] = factState(last);
     }
     return grid;
 }
