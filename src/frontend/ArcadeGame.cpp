@@ -127,15 +127,11 @@ void ArcadeGame::takeButtonResults() {
     }
 }
 
-// The main menu's entries, top to bottom, and the screen each opens.
-constexpr ScreenState menuScreens[] = {ScreenGame, ScreenOptions, ScreenHighScores, ScreenProgress, ScreenQuit};
-
+// A tap on a menu entry does what the key its label names does.
 void ArcadeGame::takeMenuChoice() {
     int32_t chosen = 0;
-    if (!mainMenu.takeClicked(chosen) || chosen < 0 || chosen >= static_cast<int32_t>(std::size(menuScreens))) return;
-    screen = menuScreens[chosen];
-    if (screen == ScreenGame) showGameOptions();
-    if (screen == ScreenProgress) openProgress();
+    if (mainMenu.takeClicked(chosen) && chosen < static_cast<int32_t>(mainMenuKeys.size()))
+        onMainMenuKey(digitKey(mainMenuKeys[static_cast<size_t>(chosen)]));
 }
 
 // The one way out of the game-over screen, by tap or by key: the result is recorded exactly once.
@@ -145,6 +141,10 @@ void ArcadeGame::leaveGameOver() {
     reviewing = false;
     // A tap on OK that arrived together with the key must not dismiss the next game-over screen.
     okButton.takeClickLatch();
+    if (!resultEntersTable()) {
+        screen = ScreenMainMenu;
+        return;
+    }
     recordScore();
     saveFiles();
     showGameOptions();
@@ -246,6 +246,13 @@ bool ArcadeGame::onMainMenuKey(uint32_t key) {
     } else if (key == digitKey(6)) {
         screen = ScreenProgress;
         openProgress();
+    } else if (key == digitKey(5) || key == digitKey(7)) {
+        screen = ScreenGame;
+        if (key == digitKey(5)) {
+            startPractice();
+        } else {
+            startDaily();
+        }
     } else if (key == digitKey(4)) {
         // Opening the maker's page hands the device to the browser, so the game steps aside.
         webLink.openLink();

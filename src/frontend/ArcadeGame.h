@@ -80,6 +80,11 @@ public:
     virtual int32_t exchangeGameSettings(DataFile&) { return 0; }
     // Whether the game shows its own options screen, where the player changes the game's settings.
     virtual bool gameOptionsShown() { return false; }
+    // The game's other ways to play, started at once from the main menu; the game's screen is up.
+    virtual void startPractice() {}
+    virtual void startDaily() {}
+    // Whether the game just over enters its result into the high-score table.
+    virtual bool resultEntersTable() { return true; }
 
     // What the game calls.
     bool returnToMenu();
@@ -210,6 +215,7 @@ private:
     SaveQueue saves;
     WString savedSettings;
     bool onOptionsScreen = false;
+    std::vector<int32_t> mainMenuKeys;  // the digit key of each main-menu entry
     uint32_t gameOverSince = 0;
     std::array<bool, 256> keyHeld{};
     std::array<bool, 256> heldAtGameOver{};

@@ -58,9 +58,17 @@ bool ArcadeGame::buildFrontEnd() {
     cutSheetRegions();
 
     mainMenu.spacing = currentAscent() / 2;
-    // In the order of the front-end's table of menu screens.
-    for (const char16_t* item : {u"Play (1)", u"Options (2)", u"Highscores (3)", u"Progress (6)", u"Quit (0)"})
-        mainMenu.addItem(item);
+    // Each entry and the digit key its label names; a tap on it acts as that key.
+    struct MenuEntry {
+        const char16_t* label;
+        int32_t key;
+    };
+    for (const MenuEntry& entry : {MenuEntry{u"Play (1)", 1}, MenuEntry{u"Practice (5)", 5}, MenuEntry{u"Daily (7)", 7},
+                                   MenuEntry{u"Options (2)", 2}, MenuEntry{u"Highscores (3)", 3},
+                                   MenuEntry{u"Progress (6)", 6}, MenuEntry{u"Quit (0)", 0}}) {
+        mainMenu.addItem(entry.label);
+        mainMenuKeys.push_back(entry.key);
+    }
 
     // The small screen shows the whole address, as it can take no tap and must be typed elsewhere.
     webLink.text = (isSmallScreen() ? makerAddress : makerAddressShown) + linkSuffix;

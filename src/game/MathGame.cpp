@@ -1,10 +1,13 @@
 #include "game/MathGame.h"
 
+#include <algorithm>
 #include <string>
 
 #include "history/History.h"
 #include "platform/Platform.h"
 #include "resources/ArtLayout.h"
+#include "support/NumberText.h"
+#include "support/Random.h"
 #include "ui/Focus.h"
 
 namespace {
@@ -15,11 +18,48 @@ std::unique_ptr<Sound> makeSound(int32_t resourceId) {
     return sound;
 }
 
+history::Operation historyOperation(uint16_t op) {
+    switch (op) {
+        case OpSubtraction:
+            return history::Operation::Subtract;
+        case OpMultiplication:
+            return history::Operation::Multiply;
+        case OpDivision:
+            return history::Operation::Divide;
+        default:
+            return history::Operation::Add;
+    }
+}
+
+unsigned operationBits(const OperationSet& operations) {
+    using history::Operation;
+    const auto bit = [](bool on, Operation op) { return on ? 1u << static_cast<unsigned>(op) : 0u; };
+    return bit(operations.add, Operation::Add) | bit(operations.subtract, Operation::Subtract) |
+           bit(operations.multiply, Operation::Multiply) | bit(operations.divide, Operation::Divide);
+}
+
+// The day's game poses the same problems to everybody: its generator starts from the UTC date.
+uint32_t dailySeed() {
+    const platform::SystemTime today = platform::systemTimeUtc();
+    return static_cast<uint32_t>(today.year * 10000 + today.month * 100 + today.day);
+}
+
+void logPosed(const Problem& problem) {
+    const std::string line = "posed " + std::to_string(problem.first) + ' ' +
+                             history::operationSymbol(historyOperation(problem.op)) + ' ' +
+                             std::to_string(problem.second);
+    platform::logEvent(line);
+}
+
 }  // namespace
 
 MathGame::MathGame() {
     name = u"Vortellanox";
     iconId = art::iconId;
+    practice.onPosed = logPosed;
+    practice.onTry = [this](const PracticeTry& judged) {
+        recordTry(judged.problem, judged.typed, judged.right, judged.shownAtMs, judged.judgedAtMs);
+    };
     round.onJudged = [this](const JudgedAnswer& judged) { remember(judged); };
 }
 
@@ -45,9 +85,16 @@ void MathGame::buildGameUi() {
     play.makeFonts();
     play.labelKeypad();
     showingOptions = true;
+    history.open(platform::dataRoot(), platform::utcMilliseconds());
+    if (const std::string notice = history.takeNotice(); !notice.empty()) {
+        this->notice.assign(notice.begin(), notice.end());
+        noticeUntil = platform::tickCount() + noticeShownMs;
+    }
 }
 
 void MathGame::releaseGameResources() {
+    endHistorySession(history::Ending::Closed, score, level);
+    history.close();
     round.sounds = {};
     play.releaseFonts();
     rightSound.reset();
@@ -69,6 +116,10 @@ void MathGame::onResize(int32_t, int32_t) { play.labelKeypad(); }
 // Keys come between frames, through gameKeyDown, and act on the round at once.
 void MathGame::gameFrame() {
     selectArcadeFont();
+    if (mode == PlayMode::Practice) {
+        practiceFrame();
+        return;
+    }
     if (showingOptions) act(options.takeAction());
     PlayInput input;
     if (!showingOptions) {
@@ -107,12 +158,8 @@ void MathGame::enterDigit(char16_t digit) {
 
 void MathGame::startFromOptions() {
     const OperationSet chosen = options.operations();
-    unsigned played = 0;
-    if (chosen.add) played |= 1u << static_cast<unsigned>(history::Operation::Add);
-    if (chosen.subtract) played |= 1u << static_cast<unsigned>(history::Operation::Subtract);
-    if (chosen.multiply) played |= 1u << static_cast<unsigned>(history::Operation::Multiply);
-    if (chosen.divide) played |= 1u << static_cast<unsigned>(history::Operation::Divide);
-    beginSession(history::Mode::Arcade, options.difficulty(), played);
+    beginSession(history::Mode::Arcade, options.difficulty(), operationBits(chosen));
+    mode = PlayMode::Arcade;
     round.start(chosen, options.difficulty());
     showingOptions = false;
     if (levelSound) levelSound->playSound();
@@ -128,6 +175,7 @@ bool MathGame::gameKeyDown(uint32_t key) {
     // The front-end's own options and high-score screens pass on the keys they do not use; those
     // must not change the game's options while the player cannot see them.
     if (!isPlaying()) return false;
+    if (mode == PlayMode::Practice) return practiceKeyDown(key);
     if (showingOptions) {
         act(options.keyDown(key));
     } else {
@@ -162,19 +210,6 @@ void MathGame::abandonRound() {
 
 namespace {
 
-history::Operation historyOperation(uint16_t op) {
-    switch (op) {
-        case OpSubtraction:
-            return history::Operation::Subtract;
-        case OpMultiplication:
-            return history::Operation::Multiply;
-        case OpDivision:
-            return history::Operation::Divide;
-        default:
-            return history::Operation::Add;
-    }
-}
-
 history::Outcome historyOutcome(Outcome outcome) {
     switch (outcome) {
         case Outcome::Right:
@@ -194,8 +229,8 @@ void MathGame::remember(const JudgedAnswer& judged) {
     history::Answer answer;
     answer.responseMs = static_cast<int>(judged.judgedAtMs - judged.posedAtMs);
     answer.shownAt = platform::utcMilliseconds() - answer.responseMs;
-    answer.mode = history::Mode::Arcade;
-    answer.difficulty = options.difficulty();
+    answer.mode = mode == PlayMode::Daily ? history::Mode::Daily : history::Mode::Arcade;
+    answer.difficulty = mode == PlayMode::Daily ? DifficultyNormal : options.difficulty();
     answer.level = round.level();
     answer.op = historyOperation(judged.problem.op);
     answer.first = judged.problem.first;
@@ -221,7 +256,144 @@ int32_t MathGame::exchangeGameSettings(DataFile& file) {
 }
 
 bool MathGame::posedProblem(Problem& problem) const {
-    if (!isPlaying() || showingOptions || gameOver || !round.generator().isPosing()) return false;
-    problem = round.generator().current;
+    if (!isPlaying() || gameOver) return false;
+    if (mode == PlayMode::Practice && (showingSummary || !practice.active())) return false;
+    if (mode != PlayMode::Practice && (showingOptions || !round.generator().isPosing())) return false;
+    problem = mode == PlayMode::Practice ? practice.current() : round.generator().current;
     return true;
+}
+
+void MathGame::startDaily() {
+    endHistorySession(history::Ending::Abandoned, round.score(), round.level());
+    mode = PlayMode::Daily;
+    constexpr OperationSet everyOperation;
+    seedRandom(dailySeed());
+    round.start(everyOperation, DifficultyNormal);
+    showingOptions = false;
+    beginHistorySession(history::Mode::Daily, DifficultyNormal, everyOperation);
+    if (levelSound) levelSound->playSound();
+    publishCounters();
+}
+
+void MathGame::startPractice() {
+    const std::vector<PracticeCandidate> candidates = practiceCandidates(
+        options.operations(), options.difficulty(), [this](history::Operation op) { return history.lastTries(op); });
+    startPractice(planPractice(candidates, static_cast<uint32_t>(platform::utcMilliseconds())));
+}
+
+void MathGame::startPractice(std::vector<PracticeFact> facts) {
+    endHistorySession(history::Ending::Abandoned, round.score(), round.level());
+    mode = PlayMode::Practice;
+    showingOptions = false;
+    showingSummary = false;
+    score = 0;
+    level = 0;
+    play.dropLatches();
+    fluentBefore = fluentAmong(facts);
+    beginHistorySession(history::Mode::Practice, options.difficulty(), options.operations());
+    practice.start(std::move(facts), platform::tickCount());
+    if (!practice.active()) finishPractice();
+}
+
+void MathGame::practiceFrame() {
+    if (showingSummary) {
+        if (summary.takeOk()) leavePractice();
+        summary.draw();
+        return;
+    }
+    const PlayInput input = play.takeInput();
+    if (input.digit != 0) practice.enterDigit(input.digit, platform::tickCount());
+    if (input.menuTapped) leavePractice();
+    if (mode == PlayMode::Practice && !practice.active()) finishPractice();
+    if (showingSummary || mode != PlayMode::Practice) return;
+    play.arrange();
+    play.drawPractice(practice, platform::tickCount());
+    if (input.problemTouched) practice.clearAnswer();
+}
+
+bool MathGame::practiceKeyDown(uint32_t key) {
+    if (showingSummary) {
+        // The summary follows the last answer's key at once; a key typed for it must not dismiss it.
+        const bool tooSoon = platform::tickCount() - summarySince < gameOverGuardMs;
+        if (!tooSoon && (key == '0' || key == platform::VK_ESCAPE)) leavePractice();
+        return true;
+    }
+    if (key >= '0' && key <= '9') {
+        practice.enterDigit(static_cast<char16_t>(key), platform::tickCount());
+        if (!practice.active()) finishPractice();
+    } else if (key == platform::VK_BACK || key == platform::VK_DELETE) {
+        practice.clearAnswer();
+    } else if (key == platform::VK_F8 || key == platform::VK_ESCAPE) {
+        leavePractice();
+    }
+    return true;
+}
+
+// Back to the main menu, from the summary or from a session left unfinished.
+void MathGame::leavePractice() {
+    endHistorySession(history::Ending::Abandoned, practice.rightFirstTime(), 0);
+    mode = PlayMode::Arcade;
+    showingSummary = false;
+    showingOptions = true;
+    play.dropLatches();
+    returnToMenu();
+}
+
+void MathGame::finishPractice() {
+    endHistorySession(history::Ending::GameOver, practice.rightFirstTime(), 0);
+    PracticeResult result{practice.rightFirstTime(), practice.length(), practice.medianMs(), {}};
+    for (const PracticeFact& fact : fluentAmong(practice.plan())) {
+        if (std::find(fluentBefore.begin(), fluentBefore.end(), fact) == fluentBefore.end())
+            result.nowFluent.push_back(fact);
+    }
+    summary.show(std::move(result));
+    showingSummary = true;
+    summarySince = platform::tickCount();
+}
+
+std::vector<PracticeFact> MathGame::fluentAmong(const std::vector<PracticeFact>& facts) {
+    std::vector<PracticeFact> fluent;
+    for (int32_t o = 0; o < history::operationCount; ++o) {
+        const auto op = static_cast<history::Operation>(o);
+        if (std::none_of(facts.begin(), facts.end(), [op](const PracticeFact& f) { return f.op == op; })) continue;
+        const std::vector<std::vector<history::Answer>> grid = history.lastTries(op);
+        for (const std::vector<history::Answer>& tries : grid) {
+            if (tries.empty() || history::factState(tries) != history::FactState::Fluent) continue;
+            const PracticeFact fact{op, tries.front().first, tries.front().second};
+            if (std::find(facts.begin(), facts.end(), fact) != facts.end() &&
+                std::find(fluent.begin(), fluent.end(), fact) == fluent.end())
+                fluent.push_back(fact);
+        }
+    }
+    return fluent;
+}
+
+void MathGame::endHistorySession(history::Ending ending, int32_t finalScore, int32_t finalLevel) {
+    // The front-end's session ends with the counters it shows.
+    score = finalScore;
+    level = finalLevel;
+    endSession(ending);
+}
+
+void MathGame::beginHistorySession(history::Mode historyMode, int32_t chosenDifficulty,
+                                   const OperationSet& operations) {
+    beginSession(historyMode, chosenDifficulty, operationBits(operations));
+}
+
+void MathGame::recordTry(const Problem& problem, const WString& typed, bool right, uint32_t shownAtMs,
+                         uint32_t judgedAtMs) {
+    history::Answer answer;
+    const auto responseMs = static_cast<int32_t>(judgedAtMs - shownAtMs);
+    answer.shownAt = platform::utcMilliseconds() - (platform::tickCount() - shownAtMs);
+    answer.mode = mode == PlayMode::Daily ? history::Mode::Daily : history::Mode::Practice;
+    answer.difficulty = mode == PlayMode::Daily ? DifficultyNormal : options.difficulty();
+    answer.level = mode == PlayMode::Daily ? round.level() : 0;
+    answer.op = historyOperation(problem.op);
+    answer.first = problem.first;
+    answer.second = problem.second;
+    answer.expected = problem.result();
+    answer.typed.assign(typed.begin(), typed.end());
+    answer.outcome = right ? history::Outcome::Right : history::Outcome::Wrong;
+    answer.responseMs = responseMs;
+    recordAnswer(answer);
 }

@@ -14,6 +14,9 @@
 //   ProblemGenerator, IntPool, Problem
 //                   the problems of a level and the level's structure (ten problems and the challenge)
 //   Difficulty      the difficulties' names and starting values
+//   PracticePlan, Practice, PracticeSummary
+//                   practice: the problems chosen from the history, the session with its corrections
+//                   (drawn by PlayScreen), and the summary at its end
 //   CountdownClock, KeyGrid
 //                   the round's clock and the keypad's grid of buttons
 //
@@ -25,7 +28,10 @@
 #include "frontend/ArcadeGame.h"
 #include "game/OptionsScreen.h"
 #include "game/PlayScreen.h"
+#include "game/Practice.h"
+#include "game/PracticeSummary.h"
 #include "game/Round.h"
+#include "history/History.h"
 #include "support/Sound.h"
 #include "support/WString.h"
 
@@ -49,6 +55,12 @@ public:
     bool gameKeyDown(uint32_t key) override;
     int32_t exchangeGameSettings(DataFile& file) override;
     bool gameOptionsShown() override { return optionsShown(); }
+    void startPractice() override;
+    void startDaily() override;
+    bool resultEntersTable() override { return mode != PlayMode::Daily; }
+
+    // A practice session on exactly these facts, in this order (the facts a game's review lists).
+    void startPractice(std::vector<PracticeFact> facts);
 
     int32_t difficulty() const { return options.difficulty(); }
     bool optionsShown() const { return showingOptions; }
@@ -58,6 +70,8 @@ public:
     Round round;
     PlayScreen play{*this};
     OptionsScreen options{*this};
+    PracticeSession practice;
+    PracticeSummary summary{*this};
 
 private:
     // The one way in for a digit, from a key or from the keypad.
@@ -71,6 +85,22 @@ private:
     void remember(const JudgedAnswer& judged);
     // The front-end shows and records its own score and level counters; they follow the round's.
     void publishCounters();
+
+    enum class PlayMode : uint8_t { Arcade, Practice, Daily };
+    void practiceFrame();
+    bool practiceKeyDown(uint32_t key);
+    void leavePractice();
+    void finishPractice();
+    void endHistorySession(history::Ending ending, int32_t finalScore, int32_t finalLevel);
+    void beginHistorySession(history::Mode historyMode, int32_t chosenDifficulty, const OperationSet& operations);
+    void recordTry(const Problem& problem, const WString& typed, bool right, uint32_t shownAtMs, uint32_t judgedAtMs);
+    // The facts among these whose last three tries were all right and quick.
+    std::vector<PracticeFact> fluentAmong(const std::vector<PracticeFact>& facts);
+
+    PlayMode mode = PlayMode::Arcade;
+    bool showingSummary = false;
+    uint32_t summarySince = 0;
+    std::vector<PracticeFact> fluentBefore;
 
     bool showingOptions = true;
 

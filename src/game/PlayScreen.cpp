@@ -207,6 +207,10 @@ void PlayScreen::draw(const Round& round) {
         drawCurrentProblem(placed.problemArea, round);
     }
 
+    drawControls();
+}
+
+void PlayScreen::drawControls() {
     app.selectArcadeFont();
     softKeyBar.draw();
     drawKeypad();
@@ -222,6 +226,53 @@ void PlayScreen::draw(const Round& round) {
     }
     if (skipShown(round)) joinFocus(skipButton);
     joinFocus(softKeyBar.key(0));
+}
+
+void PlayScreen::drawPractice(const PracticeSession& session, uint32_t nowMs) {
+    const Rect& time = placed.timePanel;
+    const int32_t l = placed.lineStep;
+    drawPanelLabel(timeLabel, time.left, time.top, time.width());
+    const int32_t y = time.top + l + l / 2;
+    drawPanel(time.left, y, time.width(), time.height(), inkColour, 1, paletteLightRed);
+    setDecimal(statusLine, static_cast<int32_t>((nowMs - session.shownAt()) / 1000));
+    statusLine.append(u" s");
+    TextStyle style;
+    style.boxWidth = time.width();
+    drawTextStyledCurrent(statusLine, time.left, y + time.height() / 2 - currentAscent() / 2, style);
+
+    const Rect& box = placed.status;
+    const int32_t lineHeight = box.height() / 3;
+    statusLine.assign(u"Practice ");
+    appendDecimal(statusLine, session.number());
+    statusLine.push_back(u'/');
+    appendDecimal(statusLine, session.length());
+    drawCentredLine(box, statusLine, box.top, lineHeight, textColour);
+    const Problem problem = session.current();
+    if (session.correcting()) {
+        setDecimal(statusLine, problem.first);
+        statusLine.push_back(u' ');
+        statusLine.push_back(static_cast<char16_t>(problem.op));
+        statusLine.push_back(u' ');
+        appendDecimal(statusLine, problem.second);
+        statusLine.append(u" = ");
+        appendDecimal(statusLine, problem.result());
+        drawCentredLine(box, statusLine, box.top + lineHeight, lineHeight, paletteRed);
+        statusLine.assign(u"Type ");
+        appendDecimal(statusLine, problem.result());
+        drawCentredLine(box, statusLine, box.top + 2 * lineHeight, lineHeight, textColour);
+    }
+
+    if (bigFont) {
+        Font& font = *bigFont;
+        setCurrentFont(&font);
+        const Rect& area = placed.problemArea;
+        const ProblemLines lines =
+            drawProblemLines(font, area.left, area.top, area.width(), area.height(), problem, true);
+        const WString& answer = session.answer();
+        drawText(font, answer, lines.right - font.textWidth(answer), lines.answerLine,
+                 session.correcting() ? paletteRed : textColour);
+    }
+    drawControls();
 }
 
 void PlayScreen::drawKeypad() {
@@ -361,12 +412,8 @@ void PlayScreen::drawStatusLines(const Rect& box, const Round& round) {
     constexpr int32_t lineCount = 3;
     const int32_t lineHeight = box.height() / lineCount;
 
-    // Centred in its box, but never past the screen's right edge, which the portrait status box overhangs.
     const auto drawCentred = [&](const WString& text, int32_t top, int32_t boxHeight) {
-        const int32_t textWidth = font->textWidth(text);
-        const int32_t rightmost = app.width - textWidth - std::max(1, font->ascent() / 4);
-        const int32_t left = std::max(0, std::min(box.left + box.width() / 2 - textWidth / 2, rightmost));
-        drawText(*font, text, left, top + boxHeight / 2 - font->ascent() / 2, textColour);
+        drawCentredLine(box, text, top, boxHeight, textColour);
     };
     if (round.challengeShown()) {
         drawCentred(challengeLabel, box.top, box.height());
@@ -383,4 +430,13 @@ void PlayScreen::drawStatusLines(const Rect& box, const Round& round) {
     statusLine.push_back(u'/');
     appendDecimal(statusLine, ProblemGenerator::OrdinaryProblems);
     drawCentred(statusLine, box.top + 2 * lineHeight, lineHeight);
+}
+
+void PlayScreen::drawCentredLine(const Rect& box, const WString& text, int32_t top, int32_t lineHeight, Rgb colour) {
+    Font* font = currentFont();
+    if (!font) return;
+    const int32_t textWidth = font->textWidth(text);
+    const int32_t rightmost = app.width - textWidth - std::max(1, font->ascent() / 4);
+    const int32_t left = std::max(0, std::min(box.left + box.width() / 2 - textWidth / 2, rightmost));
+    drawText(*font, text, left, top + lineHeight / 2 - font->ascent() / 2, colour);
 }

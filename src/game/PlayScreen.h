@@ -13,6 +13,7 @@
 
 #include "game/GameLayout.h"
 #include "game/KeyGrid.h"
+#include "game/Practice.h"
 #include "game/Round.h"
 #include "support/WString.h"
 #include "text/Font.h"
@@ -46,6 +47,9 @@ public:
     // Lays the screen out for the current screen size and font; fonts are made only when that changed.
     void arrange();
     void draw(const Round& round);
+    // A practice session on the same screen: the time of the problem in progress where the clock
+    // is, how far the session is and, after a wrong answer, the whole fact with its answer.
+    void drawPractice(const PracticeSession& session, uint32_t nowMs);
 
     // The layout the last frame of play was drawn with.
     const GameLayout& layout() const { return placed; }
@@ -74,6 +78,10 @@ private:
     ProblemLines drawProblemLines(Font& font, int32_t x, int32_t y, int32_t w, int32_t h, const Problem& problem,
                                   bool withAnswerLine);
     void drawStatusLines(const Rect& box, const Round& round);
+    // Centred in the box across the line's height, but never past the screen's right edge, which
+    // the portrait status box overhangs.
+    void drawCentredLine(const Rect& box, const WString& text, int32_t top, int32_t lineHeight, Rgb colour);
+    void drawControls();
     void drawKeypad();
     void placeDigitSelector(const ProblemLines& lines, int32_t ascent);
     static bool skipShown(const Round& round) { return round.challengeShown() && round.answer().empty(); }
