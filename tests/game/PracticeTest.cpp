@@ -1,0 +1,130 @@
+// Practice: the session's choice of facts as properties over many seeded histories, and a session's
+// correction of a wrong answer.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string_view>
+
+#include "game/Practice.h"
+
+namespace {
+
+using history::Outcome;
+
+std::vector<history::Answer> tries(std::initializer_list<std::pair<Outcome, int>> newestFirst) {
+    std::vector<history::Answer> answers;
+    for (const auto& [outcome, ms] : newestFirst) {
+        history::Answer answer;
+        answer.outcome = outcome;
+        answer.responseMs = ms;
+        answers.push_back(answer);
+    }
+    return answers;
+}
+
+}  // namespace
+
+TEST(PracticePlan, WeakFactsFillTwoFifthsToThreeFifthsNeverTwiceInARowWithFewNewFacts) {
+    EXPECT_EQ(familiarity(tries({{Outcome::Right, 900}, {Outcome::Right, 3000}})), Familiarity::Weak);
+    EXPECT_EQ(familiarity(tries({{Outcome::Right, 900}, {Outcome::Right, 2999}, {Outcome::Right, 1},
+                                 {Outcome::Wrong, 1}})),
+              Familiarity::Known)
+        << "only the last three tries count";
+
+    for (uint32_t seed = 0; seed < 400; ++seed) {
+        // A history: each fact of a random set of operations new, known or weak with random odds.
+        std::mt19937 random(seed);
+        const OperationSet operations{random() % 2 == 0, random() % 3 == 0, true, random() % 2 == 0};
+        const int difficulty = static_cast<int>(random() % 3);
+        const unsigned weakOdds = random() % 40;
+        const unsigned seenOdds = random() % 100;
+        const std::vector<PracticeCandidate> candidates =
+            practiceCandidates(operations, difficulty, [&](history::Operation) {
+                std::vector<std::vector<history::Answer>> grid(history::gridSide * history::gridSide);
+                for (auto& cell : grid) {
+                    if (random() % 100 >= seenOdds) continue;
+                    cell = tries({{random() % 100 < weakOdds ? Outcome::Wrong : Outcome::Right, 1000}});
+                }
+                return grid;
+            });
+        const auto count = [&](Familiarity kind) {
+            return std::count_if(candidates.begin(), candidates.end(),
+                                 [&](const PracticeCandidate& c) { return c.familiarity == kind; });
+        };
+        const std::vector<PracticeFact> plan = planPractice(candidates, seed);
+        SCOPED_TRACE(seed);
+        ASSERT_EQ(plan.size(), size_t{practiceLength});
+
+        const auto kindOf = [&](const PracticeFact& fact) {
+            return std::find_if(candidates.begin(), candidates.end(), [&](const auto& c) { return c.fact == fact; })
+                ->familiarity;
+        };
+        std::vector<PracticeFact> newFacts;
+        int weak = 0;
+        for (size_t i = 0; i < plan.size(); ++i) {
+            if (i > 0) {
+                EXPECT_NE(plan[i], plan[i - 1]) << "at " << i;
+            }
+            const Familiarity kind = kindOf(plan[i]);
+            if (kind == Familiarity::Weak) ++weak;
+            if (kind == Familiarity::New && std::find(newFacts.begin(), newFacts.end(), plan[i]) == newFacts.end())
+                newFacts.push_back(plan[i]);
+            if (difficulty == DifficultyHard) {
+                EXPECT_GE(std::min(plan[i].problem().second, plan[i].problem().result()), 2) << "no 0 or 1 at Hard";
+            }
+        }
+        if (count(Familiarity::Weak) + count(Familiarity::Known) == 0) {
+            // No history: twenty different facts spread over every operation chosen.
+            std::vector<PracticeFact> distinct = plan;
+            std::sort(distinct.begin(), distinct.end(), [](const auto& a, const auto& b) {
+                return std::tie(a.op, a.first, a.second) < std::tie(b.op, b.first, b.second);
+            });
+            EXPECT_EQ(std::unique(distinct.begin(), distinct.end()), distinct.end());
+            for (int op = 0; op < history::operationCount; ++op) {
+                const bool chosen = std::any_of(candidates.begin(), candidates.end(),
+                                                [&](const auto& c) { return static_cast<int>(c.fact.op) == op; });
+                EXPECT_EQ(chosen, std::any_of(plan.begin(), plan.end(),
+                                              [&](const auto& f) { return static_cast<int>(f.op) == op; }));
+            }
+            continue;
+        }
+        EXPECT_LE(newFacts.size(), size_t{mostNewFacts});
+        if (count(Familiarity::Weak) > 0 && count(Familiarity::Known) > 0) {
+            EXPECT_GE(weak, fewestWeak);
+            EXPECT_LE(weak, mostWeak);
+        }
+    }
+}
+
+TEST(PracticeSession, AWrongAnswerIsCorrectedBeforeTheNextProblemAndNeverCountsAsRight) {
+    const PracticeFact fact{history::Operation::Multiply, 7, 8};
+    EXPECT_EQ(practiceOfReview({{history::Operation::Multiply, 7, 8, 56}}), std::vector<PracticeFact>{fact});
+
+    PracticeSession session;
+    std::vector<PracticeTry> judged;
+    int posed = 0;
+    session.onTry = [&](const PracticeTry& t) { judged.push_back(t); };
+    session.onPosed = [&](const Problem&) { ++posed; };
+    session.start({fact, {history::Operation::Add, 2, 2}}, 1000);
+    session.enterDigit(u'5', 1500);
+    EXPECT_FALSE(session.correcting()) << "one digit of two";
+    session.enterDigit(u'4', 2000);
+    EXPECT_TRUE(session.correcting());
+    EXPECT_EQ(session.number(), 1);
+    for (char16_t digit : std::u16string_view(u"5556")) session.enterDigit(digit, 2600);  // 55 again, then 56
+    EXPECT_EQ(session.number(), 2);
+    EXPECT_FALSE(session.correcting());
+    session.enterDigit(u'4', 3000);
+    EXPECT_FALSE(session.active());
+
+    ASSERT_EQ(judged.size(), 4u);
+    EXPECT_EQ((std::vector<bool>{judged[0].right, judged[1].right, judged[2].right, judged[3].right}),
+              (std::vector<bool>{false, false, true, true}));
+    EXPECT_EQ((std::vector<bool>{judged[0].correction, judged[1].correction, judged[2].correction}),
+              (std::vector<bool>{false, true, true}));
+    EXPECT_EQ(judged[2].shownAtMs, 2000u) << "a correction's time runs from when it was shown";
+    EXPECT_EQ(posed, 2) << "no problem is posed for a correction";
+    EXPECT_EQ(session.rightFirstTime(), 1);
+    EXPECT_EQ(session.medianMs(), (1000 + 400) / 2) << "first tries only, each from its problem's appearing";
+}

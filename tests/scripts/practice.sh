@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Practice and the daily game, played through the headless runner's pipe.
+#
+# A player who always misses the facts with a 7 in them (and answers the rest right at once) plays
+# three practice sessions: each miss is corrected by typing the right answer while it is shown, with
+# no new problem posed for it; from the second session on, facts with a 7 make up at least twice
+# their share of the basic facts; the history holds one row for every try. Then the daily game: two
+# runs on the same date pose the same problems whatever the minute, and another date poses others.
+# usage: practice.sh PROGRAM SOURCE-DIR
+set -u
+exe=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+coproc RUNNER { "$exe" --headless --script - --date 2026-12-07 --data-dir "$work/data" 2>"$work/stderr"; }
+runner=$RUNNER_PID
+send() { printf '%s\n' "$@" >&"${RUNNER[1]}"; }
+# The next "posed A OP B" line; other events are passed over.
+next_posed() {
+    local line
+    while IFS= read -r -t 20 line <&"${RUNNER[0]}"; do
+        if [[ $line == posed* ]]; then
+            posed=$line
+            return 0
+        fi
+    done
+    return 1
+}
+
+posed_total=0
+wrong_total=0
+for session in 1 2 3; do
+    send "key 53" "wait 100"  # Practice (5) from the main menu
+    sevens=0
+    for problem in $(seq 20); do
+        next_posed || fail "session $session: problem $problem was never posed"
+        read -r _ a op b _ <<<"$posed"
+        case $op in
+            +) right=$((a + b)) ;;
+            -) right=$((a - b)) ;;
+            x) right=$((a * b)) ;;
+            /) right=$((a / b)) ;;
+        esac
+        posed_total=$((posed_total + 1))
+        if [[ "$a$b" == *7* ]]; then
+            sevens=$((sevens + 1))
+            wrong_total=$((wrong_total + 1))
+            wrong=$((right + 1))
+            [ ${#wrong} -eq ${#right} ] || wrong=$((right - 1))
+            send "type $wrong" "wait 100" "type $right" "wait 100"
+        else
+            send "type $right" "wait 100"
+        fi
+    done
+    # The summary, then back to the main menu by its OK (0).
+    send "wait 600" "key 48" "wait 100"
+    counts[session]=$sevens
+done
+send "close"
+exec {RUNNER[1]}>&-
+if next_posed; then fail "a problem was posed after the last session: $posed"; fi
+wait "$runner" || fail "the runner ended with status $? ($(cat "$work/stderr"))"
+
+# The share of the basic facts with a 7 as posed: four operations at Normal (operands 0-12), the defaults.
+facts=0
+with_seven=0
+for a in $(seq 0 12); do
+    for b in $(seq 0 12); do
+        pairs=("$a$b" "$((a + b))$b" "$a$b")
+        [ "$b" -gt 0 ] && pairs+=("$((a * b))$b")  # division by 0 is no fact
+        for pair in "${pairs[@]}"; do
+            facts=$((facts + 1))
+            [[ $pair == *7* ]] && with_seven=$((with_seven + 1))
+        done
+    done
+done
+late=$((counts[2] + counts[3]))
+# late / 40 >= 2 * with_seven / facts
+[ $((late * facts)) -ge $((2 * with_seven * 40)) ] ||
+    fail "facts with a 7: ${counts[*]} of 20 per session; their share of the facts is $with_seven/$facts"
+
+rows=$("$exe" --data-dir "$work/data" --export-history - | grep -c practice)
+[ "$rows" -eq $((posed_total + wrong_total)) ] ||
+    fail "the history holds $rows practice tries for $posed_total problems and $wrong_total corrections"
+first_right=$("$exe" --data-dir "$work/data" --export-history - | grep -c ',practice,.*,right,')
+[ "$first_right" -eq "$posed_total" ] || fail "$first_right right tries for $posed_total problems"
+
+# The daily game: the answers typed for its first problems, run by run.
+daily() {
+    local script="wait 300"$'\n'"key 55"$'\n'"wait 100"
+    for _ in $(seq 12); do script+=$'\n'"answer"$'\n'"wait 200"; done
+    rm -rf "$work/daily"
+    "$exe" --headless --script - --date "$1" --minute "$2" --data-dir "$work/daily" <<<"$script" 2>/dev/null |
+        grep '^problem' | sed 's/ at .*//'
+}
+first=$(daily 2026-12-07 3)
+[ "$(printf '%s\n' "$first" | wc -l)" -eq 12 ] || fail "the daily game posed no problems: $first"
+[ "$first" = "$(daily 2026-12-07 41)" ] || fail "the same date at another minute posed other problems"
+[ "$first" != "$(daily 2026-12-08 3)" ] || fail "another date posed the same problems"
+echo "PASS: facts with a 7 ${counts[*]} of 20 (share $with_seven/$facts); daily sequences by date"
