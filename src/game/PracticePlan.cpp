@@ -90,10 +90,9 @@ std::vector<PracticeFact> interleave(const std::vector<PracticeFact>& chosenProb
             }
         }
         // Only the last fact is left: a repeat cannot be avoided (a history of nothing but one weak fact).
-        if (pick == counts.size())
-            pick = static_cast<size_t>(
-                std::find_if(counts.begin(), counts.end(), [](const auto& c) { return c.second > 0; }) -
-                counts.begin());
+        for (size_t i = 0; i < counts.size() && pick == counts.size(); ++i) {
+            if (counts[i].second > 0) pick = i;
+        }
         --counts[pick].second;
         order.push_back(counts[pick].first);
         last = &counts[pick].first;

@@ -53,11 +53,12 @@ TEST_F(ScreenFlow, KeysAndTapsReachEveryScreenAndBack) {
         useScreen(480, 640);
         TestArcade game;
         MenuButton* items = game.mainMenu.items;
-        game.plan = {{2, [&] { TestArcade::tap(items[1]); }},  {4, [&] { TestArcade::tap(game.backButton); }},
-                     {6, [&] { TestArcade::tap(items[2]); }},  {8, [&] { TestArcade::tap(game.backButton); }},
+        // Play (1), Practice (5), Daily (7), Options (2), Highscores (3), Progress (6), Quit (0).
+        game.plan = {{2, [&] { TestArcade::tap(items[3]); }},  {4, [&] { TestArcade::tap(game.backButton); }},
+                     {6, [&] { TestArcade::tap(items[4]); }},  {8, [&] { TestArcade::tap(game.backButton); }},
                      {10, [&] { TestArcade::tap(items[0]); }}, {12, [] { TestArcade::key(keyM); }},
-                     {14, [&] { TestArcade::tap(items[3]); }}, {16, [&] { TestArcade::tap(game.backButton); }},
-                     {18, [&] { TestArcade::tap(items[4]); }}};
+                     {14, [&] { TestArcade::tap(items[5]); }}, {16, [&] { TestArcade::tap(game.backButton); }},
+                     {18, [&] { TestArcade::tap(items[6]); }}};
         run(game);
         EXPECT_EQ(game.screenVisits(), expected);
         EXPECT_EQ(game.frames, 20);  // the menu's choice is read at the end of the frame after the tap

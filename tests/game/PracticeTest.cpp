@@ -27,9 +27,9 @@ std::vector<history::Answer> tries(std::initializer_list<std::pair<Outcome, int>
 
 TEST(PracticePlan, WeakFactsFillTwoFifthsToThreeFifthsNeverTwiceInARowWithFewNewFacts) {
     EXPECT_EQ(familiarity(tries({{Outcome::Right, 900}, {Outcome::Right, 3000}})), Familiarity::Weak);
-    EXPECT_EQ(familiarity(tries({{Outcome::Right, 900}, {Outcome::Right, 2999}, {Outcome::Right, 1},
-                                 {Outcome::Wrong, 1}})),
-              Familiarity::Known)
+    EXPECT_EQ(
+        familiarity(tries({{Outcome::Right, 900}, {Outcome::Right, 2999}, {Outcome::Right, 1}, {Outcome::Wrong, 1}})),
+        Familiarity::Known)
         << "only the last three tries count";
 
     for (uint32_t seed = 0; seed < 400; ++seed) {
