@@ -30,7 +30,7 @@ TEST_F(ScreenFlow, KeysAndTapsReachEveryScreenAndBack) {
         SCOPED_TRACE("keys");
         useScreen(240, 320);
         TestArcade game;
-        game.pressAt({{1, '7'},
+        game.pressAt({{1, '8'},
                       {2, '2'},
                       {4, '0'},
                       {6, '3'},
