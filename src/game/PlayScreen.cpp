@@ -207,10 +207,10 @@ void PlayScreen::draw(const Round& round) {
         drawCurrentProblem(placed.problemArea, round);
     }
 
-    drawControls();
+    drawControls(skipShown(round));
 }
 
-void PlayScreen::drawControls() {
+void PlayScreen::drawControls(bool withSkip) {
     app.selectArcadeFont();
     softKeyBar.draw();
     drawKeypad();
@@ -224,7 +224,7 @@ void PlayScreen::drawControls() {
     } else {
         joinFocus(digitSelector);
     }
-    if (skipShown(round)) joinFocus(skipButton);
+    if (withSkip) joinFocus(skipButton);
     joinFocus(softKeyBar.key(0));
 }
 
@@ -272,7 +272,7 @@ void PlayScreen::drawPractice(const PracticeSession& session, uint32_t nowMs) {
         drawText(font, answer, lines.right - font.textWidth(answer), lines.answerLine,
                  session.correcting() ? paletteRed : textColour);
     }
-    drawControls();
+    drawControls(false);
 }
 
 void PlayScreen::drawKeypad() {

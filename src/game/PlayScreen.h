@@ -81,7 +81,8 @@ private:
     // Centred in the box across the line's height, but never past the screen's right edge, which
     // the portrait status box overhangs.
     void drawCentredLine(const Rect& box, const WString& text, int32_t top, int32_t lineHeight, Rgb colour);
-    void drawControls();
+    // The soft key, the keypad (or the digit selector) and the answer area, each joining the focus.
+    void drawControls(bool withSkip);
     void drawKeypad();
     void placeDigitSelector(const ProblemLines& lines, int32_t ascent);
     static bool skipShown(const Round& round) { return round.challengeShown() && round.answer().empty(); }
