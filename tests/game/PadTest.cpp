@@ -121,9 +121,9 @@ TEST_F(PadTest, FocusOrderAndWrappingOnEveryScreen) {
     };
     // clang-format off
     const Walk walks[] = {
-        {480, 640, "", Asked, "DDDDDULR",
-         "Play (1), Options (2), Highscores (3), Progress (6), Quit (0), brinmoor.example (4), Quit (0), "
-         "Progress (6), Quit (0)"},
+        {480, 640, "", Asked, "DDDDDDDULR",
+         "Play (1), Practice (5), Daily (7), Options (2), Highscores (3), Progress (6), Quit (0), "
+         "brinmoor.example (4), Quit (0), Progress (6), Quit (0)"},
         {480, 640, "2", Asked, "DDDUR",
          "Back (0), Sound On (1), brinmoor.example (4), Back (0), brinmoor.example (4), Back (0)"},
         {240, 320, "3", Asked, "DRRRLUU", "Back (0), 3, 4, 5, 1, 5, Back (0), brinmoor.example (4)"},
@@ -161,9 +161,9 @@ TEST_F(PadTest, TheFocusShowsForThePadAndHidesForATapOrAKey) {
     EXPECT_EQ(game->screen, ScreenGame) << "Enter showed the focus, Space pressed Play";
     key('0');
     pad("dpdown");
-    EXPECT_EQ(focused(), "Options (2)");
+    EXPECT_EQ(focused(), "Practice (5)");
     pad("dpdown");
-    key('7');
+    key('8');
     frame();
     EXPECT_EQ(backend->lastFrame(), untouched);
     pad("dpdown");
