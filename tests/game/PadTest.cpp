@@ -55,7 +55,7 @@ TEST_F(PadTest, AWholeGameByPadAtEveryLayout) {
     for (auto [width, height] : {std::pair(176, 220), std::pair(240, 320), std::pair(480, 640), std::pair(640, 480)}) {
         SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
         boot(width, height);
-        pad("dpdown");
+        reach(game->mainMenu.items[3]);  // Options (2)
         pad("a");
         ASSERT_EQ(game->screen, ScreenOptions);
         reach(game->soundCheckBox);
@@ -93,7 +93,7 @@ TEST_F(PadTest, AWholeGameByPadAtEveryLayout) {
         ASSERT_TRUE(game->optionsShown());
         pad("b");
         ASSERT_EQ(game->screen, ScreenMainMenu);
-        reach(game->mainMenu.items[2]);
+        reach(game->mainMenu.items[4]);  // Highscores (3)
         pad("a");
         EXPECT_EQ(game->screen, ScreenHighScores);
         pad("b");
