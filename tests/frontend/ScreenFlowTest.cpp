@@ -306,7 +306,7 @@ TEST_F(ScreenFlow, StillScreensRestAndPlayRunsEveryPeriod) {
     useScreen(240, 320);
     TestArcade game;
     game.restWhenStill = true;
-    runScript(game, "wait 1000\ntap 120 168\nwait 1010\nkey 48\nwait 990\nkey 49\nwait 1000\nclose\n");
+    runScript(game, "wait 1000\ntap 120 178\nwait 1010\nkey 48\nwait 990\nkey 49\nwait 1000\nclose\n");
     EXPECT_EQ(game.screenVisits(), (std::vector<int32_t>{Menu, Options, Menu, Game}));
     EXPECT_EQ(game.frames, 3 + 2 + 2 + 40);
     EXPECT_EQ(game.gameFrames, 40);
