@@ -315,13 +315,14 @@ bool MathGame::practiceKeyDown(uint32_t key) {
     if (showingSummary) {
         // The summary follows the last answer's key at once; a key typed for it must not dismiss it.
         const bool tooSoon = platform::tickCount() - summarySince < gameOverGuardMs;
-        if (!tooSoon && (key == '0' || key == platform::VK_ESCAPE)) leavePractice();
+        const bool back = key == '0' || key == platform::VK_ESCAPE || focusKeyOf(key) == FocusKey::Back;
+        if (!tooSoon && back) leavePractice();
         return true;
     }
     if (key >= '0' && key <= '9') {
         practice.enterDigit(static_cast<char16_t>(key), platform::tickCount());
         if (!practice.active()) finishPractice();
-    } else if (key == platform::VK_BACK || key == platform::VK_DELETE) {
+    } else if (key == platform::VK_BACK || key == platform::VK_DELETE || focusKeyOf(key) == FocusKey::Back) {
         practice.clearAnswer();
     } else if (key == platform::VK_F8 || key == platform::VK_ESCAPE) {
         leavePractice();

@@ -3,6 +3,7 @@
 #include "frontend/ArcadeGame.h"
 #include "support/NumberText.h"
 #include "text/TextDraw.h"
+#include "ui/Focus.h"
 #include "ui/Palette.h"
 
 PracticeSummary::PracticeSummary(ArcadeGame& owner) : app(owner) { okButton.text = u"OK (0)"; }
@@ -48,4 +49,5 @@ void PracticeSummary::draw() {
     okButton.setWidth(6 * h);
     okButton.setPosition(app.width / 2 - okButton.getWidth() / 2, app.height - 4 * h);
     okButton.draw();
+    joinFocus(okButton);
 }

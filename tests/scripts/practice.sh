@@ -56,8 +56,11 @@ for session in 1 2 3; do
             send "type $right" "wait 100"
         fi
     done
-    # The summary, then back to the main menu by its OK (0).
-    send "wait 600" "key 48" "wait 100"
+    # The summary, then back to the main menu by its OK (0), once by a gamepad's B: the next session
+    # starts only from the main menu.
+    leave="key 48"
+    [ "$session" -eq 2 ] && leave="pad b"
+    send "wait 600" "$leave" "wait 100"
     counts[session]=$sevens
 done
 send "close"
