@@ -120,6 +120,7 @@ void ArcadeGame::takeButtonResults() {
         if (screen == ScreenProgress) chooseProgressOperation(operationRow.selectedIndex());
     } else if (gameOver && reviewing) {
         if (backButton.takeClickLatch()) reviewing = false;
+        if (reviewing && practiseButton.takeClickLatch()) practiseReviewed();
     } else if (gameOver && okButton.takeClickLatch()) {
         leaveGameOver();
     } else if (gameOver && reviewButton.takeClickLatch()) {
@@ -158,9 +159,13 @@ bool ArcadeGame::onKeyUp(uint32_t key) {
 
 bool ArcadeGame::gameOverKeyDown(uint32_t key, FocusKey focusKey) {
     if (reviewing) {
-        // Its one control is Back: a press of the focus or B is Back, as 0 and Escape are.
-        if (key == digitKey(0) || key == platform::VK_ESCAPE || focusKey == FocusKey::Back ||
-            focusKey == FocusKey::Press) {
+        // Back (0) and, where facts are listed, Practise these (1); a press of the focus acts on the
+        // one focused, and B is Back, as 0 and Escape are.
+        const bool practiseFocused = focusKey == FocusKey::Press && focusedWidget() == &practiseButton;
+        if (!reviewItems.empty() && (key == digitKey(1) || practiseFocused)) {
+            practiseReviewed();
+        } else if (key == digitKey(0) || key == platform::VK_ESCAPE || focusKey == FocusKey::Back ||
+                   focusKey == FocusKey::Press) {
             reviewing = false;
             backButton.takeClickLatch();
         }

@@ -82,6 +82,8 @@ public:
     virtual bool gameOptionsShown() { return false; }
     // The game's other ways to play, started at once from the main menu; the game's screen is up.
     virtual void startPractice() {}
+    // A practice session on exactly these facts (the review of the game just played).
+    virtual void practiseFacts(const std::vector<history::ReviewItem>&) {}
     virtual void startDaily() {}
     // Whether the game just over enters its result into the high-score table.
     virtual bool resultEntersTable() { return true; }
@@ -124,6 +126,7 @@ public:
     Button backButton;
     Button okButton;
     Button reviewButton;
+    Button practiseButton;   // on the review: a practice session on the facts it lists
     OptionRow operationRow;  // the progress screen's choice of operation
     OptionRow rankRow;
     CheckBox soundCheckBox;
@@ -190,6 +193,8 @@ private:
     bool saveFailed(const WString& text);
     void showNotice(const WString& text);
     void openReview();
+    // Leaves the game over as any dismissal does (its result recorded once), then practises the review.
+    void practiseReviewed();
     void openProgress();
     void chooseProgressOperation(int32_t index);
     void drawNotice();

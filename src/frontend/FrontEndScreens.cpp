@@ -78,6 +78,7 @@ bool ArcadeGame::buildFrontEnd() {
 
     okButton.text = u"OK (0)";
     reviewButton.text = u"Review (9)";
+    practiseButton.text = u"Practise these (1)";
     operationRow.framed = false;
     for (const char16_t* item : {u"+ (1)", u"- (2)", u"x (3)", u"/ (4)"}) operationRow.addItem(item);
     backButton.text = u"Back (0)";

@@ -96,6 +96,13 @@ void ArcadeGame::endSession(history::Ending ending) {
     session = 0;
 }
 
+void ArcadeGame::practiseReviewed() {
+    const std::vector<history::ReviewItem> items = reviewItems;
+    leaveGameOver();
+    screen = ScreenGame;
+    practiseFacts(items);
+}
+
 void ArcadeGame::openReview() {
     reviewing = true;
     reviewItems = lastSession != 0 ? history.review(lastSession) : std::vector<history::ReviewItem>{};
@@ -154,8 +161,13 @@ void ArcadeGame::drawReviewScreen() {
         const WString time = secondsText(item.slowestMs);
         drawTextCurrent(time, timeRight - currentTextWidth(time), y, colour);
     }
+    practiseButton.setHeight(h + h / 2);
+    practiseButton.setWidth(currentTextWidth(practiseButton.text) + 2 * h);
+    practiseButton.setPosition(width / 2 - practiseButton.getWidth() / 2, height - margin - practiseButton.getHeight());
+    practiseButton.draw();
+    joinFocus(practiseButton);
     const int32_t keyY = listTop + static_cast<int32_t>(reviewItems.size()) * step + h / 2;
-    drawCentred(u"Red: missed, black: slow", 0, std::min(keyY, height - h - margin), width, inkColour);
+    drawCentred(u"Red: missed, black: slow", 0, std::min(keyY, practiseButton.y - h - h / 4), width, inkColour);
 }
 
 // The grid of basic facts of the chosen operation, its legend, the operation's median time over seven

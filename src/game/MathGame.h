@@ -61,6 +61,9 @@ public:
 
     // A practice session on exactly these facts, in this order (the facts a game's review lists).
     void startPractice(std::vector<PracticeFact> facts);
+    void practiseFacts(const std::vector<history::ReviewItem>& review) override {
+        startPractice(practiceOfReview(review));
+    }
 
     int32_t difficulty() const { return options.difficulty(); }
     bool optionsShown() const { return showingOptions; }

@@ -37,6 +37,7 @@ public:
     int optionsShown = 0;
     int gameFrames = 0;
     std::vector<uint32_t> keysPassed;
+    std::vector<int> practised;  // the first operands of the facts a practice from the review was given
 
     // What the game reports.
     int32_t difficultyIndex = 1;
@@ -64,6 +65,9 @@ public:
     }
     void gameFrame() override { ++gameFrames; }
     void showGameOptions() override { ++optionsShown; }
+    void practiseFacts(const std::vector<history::ReviewItem>& review) override {
+        for (const history::ReviewItem& item : review) practised.push_back(item.first);
+    }
     void difficultyName(WString& name) override {
         if (const char16_t* known = ::difficultyName(difficultyIndex)) name = known;
     }

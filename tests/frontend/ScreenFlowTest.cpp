@@ -218,7 +218,8 @@ TEST_F(ScreenFlow, GameOverRecordsExactlyOnceWhicheverWayItIsLeft) {
 }
 
 // "Review (9)" shows the game just ended, worst first, by key or tap after the guard; "Back (0)" returns
-// to the game-over screen, and any other key still leaves it.
+// to the game-over screen, and "Practise these (1)" leaves it (the result recorded as by any key) for a
+// practice of exactly the facts reviewed.
 TEST_F(ScreenFlow, ReviewOfTheGameJustPlayed) {
     constexpr int guard = ArcadeGame::gameOverGuardMs / 25;
     useScreen(176, 220);
@@ -257,7 +258,8 @@ TEST_F(ScreenFlow, ReviewOfTheGameJustPlayed) {
                  {guard + 13, look},
                  {guard + 14, [&] { TestArcade::tap(game.backButton); }},
                  {guard + 16, look},
-                 {guard + 17, [] { TestArcade::key('5'); }}};
+                 {guard + 17, [] { TestArcade::key('9'); }},
+                 {guard + 19, [] { TestArcade::key('1'); }}};
     run(game);
     const std::vector<std::pair<int, bool>> review = {{-1, true}, {6, true}, {3, false}};
     std::vector<std::pair<int, bool>> expected = review;
@@ -265,8 +267,9 @@ TEST_F(ScreenFlow, ReviewOfTheGameJustPlayed) {
     expected.push_back({-1, false});
     expected.insert(expected.end(), review.begin() + 1, review.end());
     EXPECT_EQ(shown, expected);
-    EXPECT_FALSE(game.gameOver) << "a key other than 9 leaves the game-over screen";
+    EXPECT_FALSE(game.gameOver) << "practising the review leaves the game-over screen";
     EXPECT_EQ(game.optionsShown, 2);
+    EXPECT_EQ(game.practised, (std::vector<int>{6, 3}));
 }
 
 // Turning the device with the tallest task bar the command line allows leaves the turned screen one
