@@ -166,6 +166,7 @@ public:
     history::FactGrid progressGrid{};
     std::array<int, history::operationCount> progressMedians{};
     std::vector<history::DayCount> progressDays;
+    std::vector<history::DayScore> progressDailyBest;  // the best daily game of each day, oldest first
 
 protected:
     // Draws the screen for every state but the game and quit: artwork, panel and its content.

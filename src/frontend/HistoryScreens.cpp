@@ -19,6 +19,7 @@ constexpr Rgb learningColour = 0x0040C8FF;  // amber
 constexpr Rgb fluentColour = 0x0040B040;    // green
 constexpr Rgb stripColour = paletteBlue;
 constexpr int32_t stripDays = 30;
+constexpr int64_t msPerDay = 86'400'000;
 
 // "7 x 8 = 56", with the division sign the game draws.
 WString factText(const history::ReviewItem& item) {
@@ -113,6 +114,7 @@ void ArcadeGame::openProgress() {
     const int64_t now = platform::utcMilliseconds();
     progressMedians = history.medianResponseMs(now);
     progressDays = history.answersPerDay(now, stripDays);
+    progressDailyBest = history.bestDailyScores(now - int64_t{stripDays} * msPerDay);
     progressOperation = operationRow.selectedIndex();
     progressGrid = history.factGrid(static_cast<history::Operation>(progressOperation));
     backButton.takeClickLatch();
@@ -257,9 +259,25 @@ void ArcadeGame::drawProgressScreen() {
     answered += u" answers";
     y += line * drawLabelled(u"30 days:", answered, infoLeft, y, infoWidth, line);
 
+    // The best daily game of each day, newest first, as many days as fit beside the label (or, where
+    // not even one does, on a line of their own).
+    const WString label = u"Daily best:";
+    const int32_t beside = infoWidth - currentTextWidth(label + u' ');
+    const int32_t room = beside >= currentTextWidth(u"00-00 000") ? beside : infoWidth;
+    WString days;
+    for (auto day = progressDailyBest.rbegin(); day != progressDailyBest.rend(); ++day) {
+        WString entry = widenAscii(history::isoTime(day->day * msPerDay).substr(5, 5).c_str());  // MM-DD
+        entry += u' ';
+        appendDecimal(entry, day->score);
+        if (!days.empty()) entry.insert(0, u", ");
+        if (currentTextWidth(days + entry) > room) break;
+        days += entry;
+    }
     // One bar a day, today on the right; a day without answers keeps a line on the base.
     const int32_t barWidth = std::max(1, infoWidth / stripDays);
-    const int32_t barsHeight = 2 * h;
+    // The bars give up height before the daily line leaves the screen.
+    const int32_t dailyRows = room == infoWidth || (days.empty() && beside < currentTextWidth(u"none yet")) ? 2 : 1;
+    const int32_t barsHeight = std::clamp(height - y - dailyRows * line - h / 2, h / 2, 2 * h);
     const int32_t base = y + barsHeight;
     drawHLine(infoLeft, base, infoLeft + barWidth * stripDays, inkColour);
     for (size_t i = 0; i < progressDays.size(); ++i) {
@@ -268,4 +286,6 @@ void ArcadeGame::drawProgressScreen() {
             fillBox(infoLeft + static_cast<int32_t>(i) * barWidth, base - barHeight, std::max(1, barWidth - 1),
                     barHeight, stripColour);
     }
+
+    drawLabelled(label, days.empty() ? WString(u"none yet") : days, infoLeft, base + h / 4, infoWidth, line);
 }

@@ -314,3 +314,24 @@ TEST_F(ScreenFlow, StillScreensRestAndPlayRunsEveryPeriod) {
     EXPECT_EQ(game.frames, 3 + 2 + 2 + 40);
     EXPECT_EQ(game.gameFrames, 40);
 }
+
+// The progress screen shows the best daily game of each day, never an arcade game's score.
+TEST_F(ScreenFlow, ProgressShowsTheBestDailyGameOfEachDay) {
+    useScreen(240, 320);
+    TestArcade game;
+    game.closeAfter = 6;
+    game.plan = {{2, [&] {
+                      for (const auto& [mode, points] : {std::pair{history::Mode::Daily, 40},
+                                                         {history::Mode::Daily, 90},
+                                                         {history::Mode::Arcade, 500},
+                                                         {history::Mode::Daily, 70}}) {
+                          game.beginSession(mode, 1, 15);
+                          game.score = points;
+                          game.endSession(history::Ending::GameOver);
+                      }
+                      TestArcade::key('6');
+                  }}};
+    run(game);
+    ASSERT_EQ(game.progressDailyBest.size(), 1u);
+    EXPECT_EQ(game.progressDailyBest[0].score, 90);
+}
