@@ -172,6 +172,7 @@ protected:
     // Draws the screen for every state but the game and quit: artwork, panel and its content.
     void drawFrontEndScreen();
     void drawGameOverScreen();
+    void drawScreenTitle(const char16_t* title);
     void drawReviewScreen();
     void drawProgressScreen();
 

@@ -129,17 +129,24 @@ void ArcadeGame::chooseProgressOperation(int32_t index) {
     progressGrid = history.factGrid(static_cast<history::Operation>(index));
 }
 
-// Up to ten facts of the game just played, worst first: the right answer, and the slowest try (red
-// when the fact was missed).
-void ArcadeGame::drawReviewScreen() {
-    selectArcadeFont();
+// The history screens' top line: the title on the left and "Back (0)" on the right.
+void ArcadeGame::drawScreenTitle(const char16_t* title) {
     const int32_t h = currentAscent();
     const int32_t margin = h / 2;
     backButton.setHeight(h + h / 2);
     backButton.setPosition(width - margin - backButton.getWidth(), margin);
     backButton.draw();
     joinFocus(backButton);
-    drawTextCurrent(u"Review", margin, margin + h / 4, paletteBlue);
+    drawTextCurrent(title, margin, margin + h / 4, paletteBlue);
+}
+
+// Up to ten facts of the game just played, worst first: the right answer, and the slowest try (red
+// when the fact was missed).
+void ArcadeGame::drawReviewScreen() {
+    selectArcadeFont();
+    const int32_t h = currentAscent();
+    const int32_t margin = h / 2;
+    drawScreenTitle(u"Review");
 
     const int32_t listTop = margin + backButton.getHeight() + h / 2;
     // The rows share what is left, a line and a half apart where there is room.
@@ -180,11 +187,7 @@ void ArcadeGame::drawProgressScreen() {
     const int32_t margin = h / 2;
     const int32_t line = h + h / 3;
 
-    backButton.setHeight(h + h / 2);
-    backButton.setPosition(width - margin - backButton.getWidth(), margin);
-    backButton.draw();
-    joinFocus(backButton);
-    drawTextCurrent(u"Progress", margin, margin + h / 4, paletteBlue);
+    drawScreenTitle(u"Progress");
     const int32_t rowTop = margin + backButton.getHeight() + h / 3;
     operationRow.setWidth(width - 2 * margin);
     operationRow.setPosition(margin, rowTop);
