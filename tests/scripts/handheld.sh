@@ -6,17 +6,8 @@
 set -u
 exe=$(readlink -f "$1")
 source_dir=$2
-work=$(mktemp -d)
-program_pid=""
 # shellcheck source=lib/xvfb.bash
 source "$source_dir/tests/scripts/lib/xvfb.bash"
-cleanup() {
-    [ -n "$program_pid" ] && kill -KILL "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
-    stop_xvfb
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
 
 mkdir -p "$work/fonts"
 ln -s /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$work/fonts/"

@@ -13,18 +13,8 @@ for tool in Xvfb xdpyinfo xdotool xwininfo import convert timeout; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (make test installs it)"; exit 1; }
 done
 
-work=$(mktemp -d)
 # shellcheck source=lib/xvfb.bash
 source "$(dirname "$0")/lib/xvfb.bash"
-first_pid=""
-cleanup() {
-    [ -n "$first_pid" ] && kill -KILL "$first_pid" 2>/dev/null
-    stop_xvfb
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
 
 give_up() {
     echo "FAIL: $*"
@@ -56,8 +46,8 @@ shows_a_frame() {
 }
 
 "$exe" --screen 240x320 >"$work/first.out" 2>"$work/first.err" &
-first_pid=$!
-alive() { kill -0 "$first_pid" 2>/dev/null; }
+program_pid=$!
+alive() { kill -0 "$program_pid" 2>/dev/null; }
 window_up_or_ended() { ! alive || [ -n "$(program_windows)" ]; }
 wait_for 300 window_up_or_ended || give_up "no window named Vortellanox appeared within 30 s"
 alive || give_up "the program ended before its window appeared"
@@ -90,12 +80,12 @@ sleep 0.5
 alive || give_up "the first copy ended when the second started"
 
 # Without a window manager nothing can close the window politely; a hang-up becomes the close message.
-kill -HUP "$first_pid"
+kill -HUP "$program_pid"
 ended() { ! alive; }
 wait_for 300 ended || give_up "the program did not end within 30 s of SIGHUP"
-wait "$first_pid"
+wait "$program_pid"
 status=$?
-first_pid=""
+program_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status after SIGHUP"
 [ -s "$XDG_DATA_HOME/vortellanox/settings.dat" ] ||
     fail "no settings.dat in \$XDG_DATA_HOME/vortellanox after the close: the program did not shut down in order"

@@ -12,17 +12,8 @@ for tool in Xvfb xdpyinfo xdotool xwininfo import convert timeout perl cmp od; d
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (make test installs it)"; exit 1; }
 done
 
-work=$(mktemp -d)
-program_pid=""
 # shellcheck source=lib/xvfb.bash
 source "$source_dir/tests/scripts/lib/xvfb.bash"
-cleanup() {
-    [ -n "$program_pid" ] && kill -KILL "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
-    stop_xvfb
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
 
 give_up() {
     echo "FAIL: $*"

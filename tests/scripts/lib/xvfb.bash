@@ -1,9 +1,20 @@
 # Shared by the real-window test scripts (sourced, never run by itself): a private Xvfb server, bounded
 # waits, and reading the program's window through screenshots.
-# The caller sets `work` (its temporary folder) before sourcing, and calls stop_xvfb from its cleanup.
+# Sourcing it makes the script's temporary folder, `work`; however the script ends, the program it
+# started (`program_pid`) is killed, our X server stopped and the folder removed.
 
 xvfb_pid=""
 xvfb_display=""
+work=$(mktemp -d)
+program_pid=""
+cleanup() {
+    [ -n "$program_pid" ] && kill -KILL "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+    stop_xvfb
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
 
 # A failed check is counted and the script goes on; the caller exits with the count at its end.
 failures=0
