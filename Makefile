@@ -25,10 +25,11 @@ run: deps
 	@$(MAKE) --no-print-directory build
 	$(RELEASE)/vortellanox $(ARGS)
 
+# The benchmarks are built with the tests so that they never fall behind the code they measure.
 # The package's Release build is made before ctest, with every core and outside the time limit of
 # its test (tests/scripts/package.sh, which reports any failure of it).
 test: deps format-check cmake-check
-	@cmake -S . -B $(TESTING) -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON -DVX_TESTS=ON >/dev/null
+	@cmake -S . -B $(TESTING) -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON -DVX_TESTS=ON -DVX_BENCH=ON >/dev/null
 	@cmake --build $(TESTING) -j $(JOBS)
 	@$(MAKE) --no-print-directory deb DEB=$(CURDIR)/$(TESTING)/deb >/dev/null 2>&1 || true
 	@cd $(TESTING) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

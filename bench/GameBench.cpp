@@ -134,7 +134,7 @@ void progressScreenOpen(benchmark::State& state) {
     game.onStart();
     for (auto _ : state) {
         game.screen = ScreenMainMenu;
-        game.onKeyDown('6', nullptr);
+        game.onKeyDown('6');
         game.stepFrame(false);
     }
     game.onExit();
