@@ -1,8 +1,6 @@
 #pragma once
-// The arithmetic game on the headless backend, started as the program starts it (window, frame buffer,
-// onStart with the data files under a temporary root) and then driven the one way every game test
-// drives it: key(), tap() and frame() calls. Queued messages are dispatched as the main loop does, each
-// frame is the program's stepFrame, and the virtual clock moves 25 ms after it, as the loop's sleep would.
+// The arithmetic game on the headless backend, started as the program starts it with the data files
+// under a temporary root, and driven by the tests' one driver (common/ProgramDriver.h).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,6 +8,7 @@
 #include <vector>
 
 #include "common/HeadlessProgramTest.h"
+#include "common/ProgramDriver.h"
 #include "game/MathGame.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -20,7 +19,7 @@ inline constexpr uint32_t starKey = platform::VK_F8;
 inline constexpr uint32_t hashKey = platform::VK_F9;
 enum : int { soundRight = 108, soundWrong = 110, soundLevel = 112, soundGameOver = 113, soundChallenge = 115 };
 
-class GameTest : public HeadlessProgramTest {
+class GameTest : public HeadlessProgramTest, public ProgramDriver {
 protected:
     void TearDown() override {
         shutDown();
@@ -30,21 +29,13 @@ protected:
     // A fresh backend and program on a screen of this size, showing the main menu.
     void boot(int width, int height) {
         shutDown();
-        backend = &useScreen(width, height);
+        useScreen(width, height);
         game = std::make_unique<MathGame>();
-        seedRandom(7);
-        game->width = width;
-        game->height = height;
-        EXPECT_TRUE(game->createMainWindow(game->name));
-        game->frameBuffer = FrameBuffer::create(width, height);
-        setDrawTarget(game->frameBuffer->pixels(), width, height);
-        game->onStart();
-        game->active = game->started = true;
-        frame();
+        start(*game, 7);
     }
     // Ends the program as it ends, saving its files.
     void shutDown() {
-        if (game) game->onExit();
+        ProgramDriver::shutDown();
         game.reset();
     }
     // From the main menu through the options screen into play.
@@ -56,32 +47,6 @@ protected:
         key('1');
         frame();
         ASSERT_FALSE(game->optionsShown());
-    }
-
-    void pump() {
-        platform::Message message;
-        while (platform::peekMessage(message)) platform::dispatchMessage(message);
-    }
-    void frame() {
-        pump();
-        game->stepFrame(false);
-        backend->advance(25);
-    }
-    void frames(int count) {
-        for (int i = 0; i < count; ++i) frame();
-    }
-    void waitMs(int ms) { frames(ms / 25); }
-    void key(uint32_t code) {
-        backend->pushKey(code);
-        pump();
-    }
-    void type(const std::string& digits) {
-        for (char c : digits) key(static_cast<uint32_t>(c));
-    }
-    // A press and release in the middle of a widget as it was last drawn.
-    void tap(Widget& widget) {
-        backend->pushTap(widget.x + widget.getWidth() / 2, widget.y + widget.getHeight() / 2);
-        pump();
     }
 
     // The keypad's key of a digit (the drawn one, for the zero of the three-row layout).
@@ -118,6 +83,5 @@ protected:
         return ids;
     }
 
-    platform::HeadlessBackend* backend = nullptr;
     std::unique_ptr<MathGame> game;
 };
