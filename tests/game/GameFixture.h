@@ -13,11 +13,11 @@
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "render/FrameBuffer.h"
+#include "resources/ArtLayout.h"
 #include "support/Random.h"
 
 inline constexpr uint32_t starKey = platform::VK_F8;
 inline constexpr uint32_t hashKey = platform::VK_F9;
-enum : int { soundRight = 108, soundWrong = 110, soundLevel = 112, soundGameOver = 113, soundChallenge = 115 };
 
 class GameTest : public HeadlessProgramTest, public ProgramDriver {
 protected:
@@ -78,7 +78,7 @@ protected:
     std::vector<int> soundsSince(size_t mark) const {
         std::vector<int> ids;
         for (size_t i = mark; i < backend->sounds().size(); ++i) {
-            if (backend->sounds()[i].id != 114) ids.push_back(backend->sounds()[i].id);
+            if (backend->sounds()[i].id != art::tickSoundId) ids.push_back(backend->sounds()[i].id);
         }
         return ids;
     }

@@ -16,13 +16,13 @@ TEST_F(PlayTest, AnswersAreJudgedByLengthAndScoredByTime) {
     key('2');
     EXPECT_EQ(round().score(), 10);
     EXPECT_EQ(round().feedback(), u"12");
-    EXPECT_EQ(soundsSince(mark), std::vector<int>{soundRight});
+    EXPECT_EQ(soundsSince(mark), std::vector<int>{art::rightAnswerSoundId});
 
     pose(3, OpAddition, 4);
     mark = soundMark();
     waitMs(500);
     key('8');
-    EXPECT_EQ(soundsSince(mark), std::vector<int>{soundWrong}) << "judged at once";
+    EXPECT_EQ(soundsSince(mark), std::vector<int>{art::wrongAnswerSoundId}) << "judged at once";
     EXPECT_EQ(problems().current, (Problem{3, 4, OpAddition})) << "a wrong answer keeps the problem";
     ASSERT_EQ(judged.size(), 2u);
     EXPECT_EQ(judged[0].outcome, Outcome::Right);
@@ -85,7 +85,7 @@ TEST_F(PlayTest, StarAndHashKeys) {
     EXPECT_EQ(round().level(), 2);
     EXPECT_EQ(problems().problemNumber(), 1);
     EXPECT_TRUE(round().answer().empty());
-    EXPECT_EQ(soundsSince(mark).back(), soundLevel);
+    EXPECT_EQ(soundsSince(mark).back(), art::startSoundId);
 
     key(starKey);
     EXPECT_TRUE(game->optionsShown());
@@ -94,7 +94,7 @@ TEST_F(PlayTest, StarAndHashKeys) {
     EXPECT_EQ(round().level(), 1);
 }
 
-TEST_F(PlayTest, KeypadTapsTypeAsTheDigitKeysDo) {
+TEST_F(PlayTest, KeypadTapsTypeAsTheDigitKeysDoAndLeftOverTapsDoNotActLater) {
     startPlaying(240, 320);
     pose(40, OpAddition, 2);
     tap(keyOf('4'));
@@ -121,27 +121,23 @@ TEST_F(PlayTest, KeypadTapsTypeAsTheDigitKeysDo) {
     frames(2);
     EXPECT_EQ(round().answer(), u"4");
 
-    tap(game->play.softKeyBar.key(0));
-    frames(2);
-    EXPECT_TRUE(game->optionsShown()) << "Menu (*)";
-}
-
-// A latch left on a widget whose screen has gone must not act when the widget is shown again.
-TEST_F(PlayTest, LeftOverTapsDoNotActLater) {
-    startPlaying(240, 320);
+    // A latch left on a widget whose screen has gone must not act when the widget is shown again.
     answerUntil(&ProblemGenerator::isChallenge);
     frame();
     Button& skip = game->play.skipButton;
-    const int32_t at = platform::makePointLParam(skip.x + 5, skip.y + 5);
-    backend->pushMessage({platform::WM_LBUTTONDOWN, 1, at});
+    backend->pushMessage({platform::WM_LBUTTONDOWN, 1, platform::makePointLParam(skip.x + 5, skip.y + 5)});
     pump();
     type(rightAnswer());
-    backend->pushMessage({platform::WM_LBUTTONUP, 0, at});
+    backend->pushMessage({platform::WM_LBUTTONUP, 0, platform::makePointLParam(skip.x + 5, skip.y + 5)});
     frames(2);
     ASSERT_EQ(round().level(), 2);
     answerUntil(&ProblemGenerator::isChallenge);
     frames(2);
     EXPECT_TRUE(round().challengeShown()) << "level 2's challenge is not skipped";
+
+    tap(game->play.softKeyBar.key(0));
+    frames(2);
+    EXPECT_TRUE(game->optionsShown()) << "Menu (*)";
 }
 
 // A whole game from the main menu: a level of right answers a tenth of a second apart (ten points each,
@@ -162,8 +158,8 @@ TEST_F(PlayTest, AGameFromTheMainMenuIntoTheHighScoreTable) {
     EXPECT_EQ(round().score(), 160);
     frame();
     EXPECT_EQ(std::tuple(round().level(), problems().problemNumber(), problems().maxFirst), std::tuple(2, 1, 14));
-    std::vector<int> expected(ProblemGenerator::OrdinaryProblems - 1, soundRight);
-    expected.insert(expected.end(), {soundChallenge, soundLevel});  // no 108 for the last ordinary problem
+    std::vector<int> expected(ProblemGenerator::OrdinaryProblems - 1, art::rightAnswerSoundId);
+    expected.insert(expected.end(), {art::challengeSoundId, art::startSoundId});  // none for the last ordinary problem
     EXPECT_EQ(soundsSince(mark), expected);
 
     game->round.clock().startClock(1, 60);
@@ -171,14 +167,12 @@ TEST_F(PlayTest, AGameFromTheMainMenuIntoTheHighScoreTable) {
     EXPECT_FALSE(game->gameOver);
     frame();
     EXPECT_TRUE(game->gameOver) << "the clock shows 0";
-    EXPECT_EQ(soundsSince(mark).back(), soundGameOver);
+    EXPECT_EQ(soundsSince(mark).back(), art::gameOverSoundId);
     Problem posed;
     EXPECT_FALSE(game->posedProblem(posed)) << "none for the runner's answer on the game-over screen";
     waitMs(ArcadeGame::gameOverGuardMs);
     key('5');  // dismisses the game-over screen and goes no further
     EXPECT_TRUE(game->optionsShown() && game->options.operations().add);
-    for (uint32_t k : {'0', '3'}) key(k), frame();  // Menu, Highscores
-    EXPECT_EQ(game->screen, ScreenHighScores);
     const WString allOperations = {u' ', OpAddition,       u' ', u' ', OpSubtraction, u' ',
                                    u' ', OpMultiplication, u' ', u' ', OpDivision,    u' '};
     boot(240, 320);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <string_view>
 
@@ -37,59 +38,44 @@ TEST(PracticePlan, WeakFactsFillTwoFifthsToThreeFifthsNeverTwiceInARowWithFewNew
         std::mt19937 random(seed);
         const OperationSet operations{random() % 2 == 0, random() % 3 == 0, true, random() % 2 == 0};
         const int difficulty = static_cast<int>(random() % 3);
-        const unsigned weakOdds = random() % 40;
-        const unsigned seenOdds = random() % 100;
+        const unsigned weakOdds = random() % 40, seenOdds = random() % 100;
         const std::vector<PracticeCandidate> candidates =
             practiceCandidates(operations, difficulty, [&](history::Operation) {
                 std::vector<std::vector<history::Answer>> grid(history::gridSide * history::gridSide);
                 for (auto& cell : grid) {
-                    if (random() % 100 >= seenOdds) continue;
-                    cell = tries({{random() % 100 < weakOdds ? Outcome::Wrong : Outcome::Right, 1000}});
+                    if (random() % 100 < seenOdds)
+                        cell = tries({{random() % 100 < weakOdds ? Outcome::Wrong : Outcome::Right, 1000}});
                 }
                 return grid;
             });
-        const auto count = [&](Familiarity kind) {
-            return std::count_if(candidates.begin(), candidates.end(),
-                                 [&](const PracticeCandidate& c) { return c.familiarity == kind; });
-        };
         const std::vector<PracticeFact> plan = planPractice(candidates, seed);
         SCOPED_TRACE(seed);
         ASSERT_EQ(plan.size(), size_t{practiceLength});
-
         const auto kindOf = [&](const PracticeFact& fact) {
-            return std::find_if(candidates.begin(), candidates.end(), [&](const auto& c) { return c.fact == fact; })
-                ->familiarity;
+            const auto found = std::ranges::find(candidates, fact, &PracticeCandidate::fact);
+            return found == candidates.end() ? std::optional<Familiarity>() : found->familiarity;
+        };
+        const auto count = [&](Familiarity kind) {
+            return std::ranges::count(candidates, kind, &PracticeCandidate::familiarity);
         };
         std::vector<PracticeFact> newFacts;
-        int weak = 0;
         for (size_t i = 0; i < plan.size(); ++i) {
-            if (i > 0) {
-                EXPECT_NE(plan[i], plan[i - 1]) << "at " << i;
-            }
-            const Familiarity kind = kindOf(plan[i]);
-            if (kind == Familiarity::Weak) ++weak;
-            if (kind == Familiarity::New && std::find(newFacts.begin(), newFacts.end(), plan[i]) == newFacts.end())
+            EXPECT_TRUE(i == 0 || plan[i] != plan[i - 1]) << "twice in a row at " << i;
+            EXPECT_TRUE(kindOf(plan[i])) << "a fact that is no candidate at " << i;
+            if (kindOf(plan[i]) == Familiarity::New && std::ranges::find(newFacts, plan[i]) == newFacts.end())
                 newFacts.push_back(plan[i]);
-            if (difficulty == DifficultyHard) {
-                EXPECT_GE(std::min(plan[i].problem().second, plan[i].problem().result()), 2) << "no 0 or 1 at Hard";
-            }
+            const Problem problem = plan[i].problem();
+            EXPECT_TRUE(difficulty != DifficultyHard || std::min(problem.second, problem.result()) >= 2) << "0 or 1";
         }
         if (count(Familiarity::Weak) + count(Familiarity::Known) == 0) {
             // No history: twenty different facts spread over every operation chosen.
-            std::vector<PracticeFact> distinct = plan;
-            std::sort(distinct.begin(), distinct.end(), [](const auto& a, const auto& b) {
-                return std::tie(a.op, a.first, a.second) < std::tie(b.op, b.first, b.second);
-            });
-            EXPECT_EQ(std::unique(distinct.begin(), distinct.end()), distinct.end());
-            for (int op = 0; op < history::operationCount; ++op) {
-                const bool chosen = std::any_of(candidates.begin(), candidates.end(),
-                                                [&](const auto& c) { return static_cast<int>(c.fact.op) == op; });
-                EXPECT_EQ(chosen, std::any_of(plan.begin(), plan.end(),
-                                              [&](const auto& f) { return static_cast<int>(f.op) == op; }));
-            }
+            for (size_t i = 0; i < plan.size(); ++i) EXPECT_EQ(std::ranges::count(plan, plan[i]), 1);
+            for (const PracticeCandidate& candidate : candidates)
+                EXPECT_NE(std::ranges::find(plan, candidate.fact.op, &PracticeFact::op), plan.end());
             continue;
         }
         EXPECT_LE(newFacts.size(), size_t{mostNewFacts});
+        const auto weak = std::ranges::count_if(plan, [&](const auto& f) { return kindOf(f) == Familiarity::Weak; });
         if (count(Familiarity::Weak) > 0 && count(Familiarity::Known) > 0) {
             EXPECT_GE(weak, fewestWeak);
             EXPECT_LE(weak, mostWeak);

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr uint16_t opOfBit[] = {OpAddition, OpSubtraction, OpMultiplication, OpDivision};  // mask bits 1, 2, 4, 8
+
 // A round at a chosen difficulty and operation mix (1 add, 2 subtract, 4 multiply, 8 divide), played as the
 // game plays it: every problem answered in turn, and the level advanced after its challenge problem.
 struct Round {
@@ -117,8 +119,8 @@ TEST(ProblemGenerator, EveryMixDifficultyAndLevelPosesSoundProblems) {
                             : p.op == OpAddition
                                 ? fits(p.first, p.second)
                                 : p.first >= p.second && (fits(p.first, p.second) || fits(p.second, p.first));
-                        const unsigned opBit = p.op == 43 ? 1 : p.op == 45 ? 2 : p.op == 120 ? 4 : p.op == 137 ? 8 : 0;
-                        EXPECT_TRUE((mask & opBit) && sound) << "problem " << i;
+                        const auto bit = std::ranges::find(opOfBit, p.op) - std::begin(opOfBit);
+                        EXPECT_TRUE(bit < 4 && (mask >> bit & 1) && sound) << "problem " << i;
                     }
                     const uint16_t parityOp = posed[posed.size() - 2].first % 2 ? OpMultiplication : OpDivision;
                     EXPECT_TRUE((mask & 12) != 12 || posed.back().op == parityOp);

@@ -1,3 +1,4 @@
+// The option row and the menu column: where their items go, how they are drawn, and what a tap chooses.
 #include "WidgetFixture.h"
 #include "ui/ButtonColumn.h"
 #include "ui/OptionRow.h"
@@ -12,71 +13,54 @@ protected:
         useFontWithAscent(13);
         for (const char16_t* label : {u"Easy (2)", u"Normal (3)", u"Hard (4)"}) row.addItem(label);
         row.setPosition(10, 20);
-        row.width = itemWidth(0) + itemWidth(1) + itemWidth(2) + 80;  // four gaps of 20
+        row.width = row.items[0].getWidth() + row.items[1].getWidth() + row.items[2].getWidth() + 80;
     }
-    int32_t itemWidth(int i) { return row.items[i].getWidth(); }
     int32_t itemX(int i) { return row.items[i].x; }
-    void frame() {
+    // Drawn as in a frame, then the space before each item.
+    std::vector<int32_t> gaps() {
         clearHitList();
         row.draw();
+        return {itemX(0) - row.x, itemX(1) - itemX(0) - row.items[0].getWidth(),
+                itemX(2) - itemX(1) - row.items[1].getWidth()};
     }
     OptionRow row;
 };
 
-TEST_F(OptionRowTest, GapSpreadsTheItemsFramedOrNot) {
-    frame();
-    EXPECT_EQ(itemX(0), 10 + 20);
-    EXPECT_EQ(itemX(1), 10 + 20 + itemWidth(0) + 20);
-    EXPECT_EQ(itemX(2), itemX(1) + itemWidth(1) + 20);
-    EXPECT_EQ(pixel(itemX(0) + 1, 22), stored(paletteWhite));  // only the selected one is boxed
+// Framed, the row has four equal gaps, one at each end; plain, the first item starts at its left edge.
+TEST_F(OptionRowTest, EqualGapsFramedOrNotAndOnlyTheSelectedItemBoxed) {
+    EXPECT_EQ(gaps(), (std::vector<int32_t>{20, 20, 20}));
+    EXPECT_EQ(pixel(itemX(0) + 1, 22), stored(paletteWhite));
     EXPECT_EQ(pixel(itemX(1) + 1, 22), stored(paletteLightBlue));
-    EXPECT_EQ(hitListEntry(hitListCount() - 1), &row);  // after its items
+    EXPECT_EQ(hitListEntry(hitListCount() - 1), &row) << "after its items";
 
     row.framed = false;
     useTarget(240, 160);
-    frame();
-    EXPECT_EQ(itemX(0), 10);
-    EXPECT_EQ(itemX(1), 10 + itemWidth(0) + 20);
-    EXPECT_EQ(itemX(2), itemX(1) + itemWidth(1) + 20);
+    EXPECT_EQ(gaps(), (std::vector<int32_t>{0, 20, 20}));
     EXPECT_EQ(pixel(itemX(0) + 1, 22), stored(paletteLightBlue));
-    EXPECT_EQ(pixel(itemX(1) + 1, 22), rgbFrom565(background));  // plain text
+    EXPECT_EQ(pixel(itemX(1) + 1, 22), rgbFrom565(background)) << "plain text";
     press(itemX(0) + 2, 22);
-    frame();
+    gaps();
     EXPECT_EQ(pixel(itemX(0) + 1, 22), stored(paletteLightGreen));
-
-    row.width -= 19;  // 15.25 a gap, truncated
-    frame();
-    EXPECT_EQ(itemX(1), 10 + itemWidth(0) + 15);
-    row.width -= 71;  // too narrow: -2.5, truncated towards zero, and the items overlap
-    frame();
-    EXPECT_EQ(itemX(1), 10 + itemWidth(0) - 2);
 }
 
-TEST_F(OptionRowTest, TappingAChoiceMovesTheSelection) {
+TEST_F(OptionRowTest, ATapMovesTheSelectionAndIndicesThatNameNoChoiceAreIgnored) {
+    EXPECT_TRUE(row.items[0].chosen) << "the first item starts selected";
     for (bool framed : {true, false}) {
         row.framed = framed;
         row.select(0);
-        frame();
+        gaps();
         tap(itemX(0) + 2, 22);  // already selected
         EXPECT_EQ(row.selectedIndex(), 0);
-        frame();
+        gaps();
         tap(itemX(2) + 2, 22);
         EXPECT_EQ(row.selectedIndex(), 2);
         EXPECT_FALSE(row.items[0].chosen);
-        frame();
+        gaps();
         tap(itemX(1) - 5, 22);  // between two choices
         EXPECT_EQ(row.selectedIndex(), 2);
     }
-}
-
-TEST_F(OptionRowTest, FirstItemStartsSelectedAndSelectIgnoresIndicesThatNameNoChoice) {
-    EXPECT_EQ(row.selectedIndex(), 0);
-    EXPECT_TRUE(row.items[0].chosen);
-    EXPECT_EQ(row.getHeight(), 13 + 6);
-    row.select(2);
     for (int32_t damaged : {-1, 3, 10, 250}) row.select(damaged);  // as a damaged settings file may ask
     EXPECT_EQ(row.selectedIndex(), 2);
-    EXPECT_TRUE(row.items[2].chosen);
     EXPECT_FALSE(row.items[0].chosen || row.items[1].chosen || row.items[3].chosen);
     for (int i = 0; i < 10; ++i) row.addItem(u"x");
     EXPECT_EQ(row.itemCount, OptionRow::Capacity);
@@ -95,11 +79,10 @@ TEST_F(ButtonColumnTest, EntriesStackAndReportTheirClicksLowestFirst) {
     column.spacing = 6;
     column.setPosition(20, 10);
     column.width = 120;
-    EXPECT_EQ(column.getHeight(), 66);
     column.draw();
-    for (int32_t i = 0; i < 4; ++i) EXPECT_EQ((Rect{20, 10 + 18 * i, 140, 28 + 18 * i}), column.items[i].hitRect());
-    EXPECT_EQ(hitListCount(), 4);                      // the entries, not the column
-    EXPECT_EQ(pixel(20, 10), rgbFrom565(background));  // no box until held
+    EXPECT_EQ(column.items[3].hitRect(), (Rect{20, 64, 140, 82})) << "entries of 12 + 6 under each other";
+    EXPECT_EQ(hitListCount(), 4) << "the entries, not the column";
+    EXPECT_EQ(pixel(20, 10), rgbFrom565(background)) << "no box until held";
 
     tap(25, 50);
     tap(25, 15);
