@@ -69,20 +69,19 @@ TEST_F(ButtonTest, CheckBoxTogglesOnReleaseInsideTheBoxAndGrowsWithTheFont) {
     }
 }
 
-TEST_F(ButtonTest, LinkOpensItsAddressOrElseItsTextWhenActive) {
+// Held, the underline turns green; inactive (where the screen is too small to aim at it) it takes no tap,
+// but a key still opens it.
+TEST_F(ButtonTest, ALinkOpensItsAddressByTapOnlyWhenActive) {
     platform::HeadlessBackend& backend = platform::resetHeadlessBackend();
     LinkLabel link;
     link.text = u"example.org (4)";
-    link.active = true;
-    EXPECT_EQ(link.getWidth() + link.getHeight(), 0);  // no font: no area
-    const int32_t underline = useFontWithAscent(13).ascent();
-    link.draw();
-    tap(2, 2);
     link.address = u"https://example.org/";
+    link.active = true;
+    const int32_t underline = useFontWithAscent(13).ascent();
     link.draw();
     press(2, 2);
     link.draw();
-    EXPECT_EQ(pixel(0, underline), stored(paletteGreen));  // held
+    EXPECT_EQ(pixel(0, underline), stored(paletteGreen));
     release(2, 2);
 
     link.active = false;
@@ -90,9 +89,8 @@ TEST_F(ButtonTest, LinkOpensItsAddressOrElseItsTextWhenActive) {
     link.draw();
     EXPECT_EQ(pixel(link.getWidth(), underline), stored(inkColour));
     tap(2, 2);
-    EXPECT_TRUE(link.openLink());  // a key still opens it
-    const std::vector<std::u16string> expected{u"example.org (4)", u"https://example.org/", u"https://example.org/"};
-    EXPECT_EQ(backend.openedAddresses(), expected);
+    EXPECT_TRUE(link.openLink());
+    EXPECT_EQ(backend.openedAddresses(), std::vector<std::u16string>(2, u"https://example.org/")) << "tap, key";
 }
 
 }  // namespace
