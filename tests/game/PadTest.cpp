@@ -4,16 +4,15 @@
 #include <string>
 
 #include "GameFixture.h"
-#include "platform/common/PadButtons.h"
 #include "ui/Focus.h"
 
 namespace {
 
 class PadTest : public GameTest {
 protected:
-    // A button as the runner's "pad NAME" sends it.
-    void pad(const char* name) {
-        key(platform::padButtonKey(name));
+    // A pad button, and the frame that shows what it did.
+    void press(const char* name) {
+        pad(name);
         frame();
     }
     static std::string focused() {
@@ -25,9 +24,9 @@ protected:
         for (int i = 0; i < 12 && focusedWidget() != &target; ++i) {
             Widget& at = *focusedWidget();
             if (target.y >= at.y + at.getHeight() || target.y + target.getHeight() <= at.y) {
-                pad(target.y > at.y ? "dpdown" : "dpup");
+                press(target.y > at.y ? "dpdown" : "dpup");
             } else {
-                pad(target.x > at.x ? "dpright" : "dpleft");
+                press(target.x > at.x ? "dpright" : "dpleft");
             }
         }
         ASSERT_EQ(focusedWidget(), &target) << focused();
@@ -40,9 +39,9 @@ protected:
                 reach(keyOf(digit));
             } else {
                 ASSERT_EQ(focusedWidget(), &game->play.digitSelector);
-                while (game->play.digitSelector.digit != digit - '0') pad("dpup");
+                while (game->play.digitSelector.digit != digit - '0') press("dpup");
             }
-            pad("a");
+            press("a");
         }
     }
 };
@@ -57,20 +56,20 @@ TEST_F(PadTest, AWholeGameByPadAtEveryLayout) {
         SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
         boot(width, height);
         reach(game->mainMenu.items[3]);  // Options (2)
-        pad("a");
+        press("a");
         ASSERT_EQ(game->screen, ScreenOptions);
         reach(game->soundCheckBox);
-        pad("a");
+        press("a");
         EXPECT_FALSE(soundOn);
-        pad("b");
+        press("b");
         ASSERT_EQ(game->screen, ScreenMainMenu);
 
-        pad("a");
+        press("a");
         ASSERT_TRUE(game->optionsShown());
         reach(game->options.difficultyRow.items[DifficultyHard]);
-        pad("a");
+        press("a");
         reach(game->options.startButton);
-        pad("a");
+        press("a");
         ASSERT_FALSE(game->optionsShown());
 
         for (int i = 0; i < 3; ++i) enter(rightAnswer());
@@ -81,24 +80,24 @@ TEST_F(PadTest, AWholeGameByPadAtEveryLayout) {
         EXPECT_LT(round().clock().secondsLeft(), secondsLeft) << "a wrong answer costs time";
         pose(40, OpAddition, 2);
         enter("4");
-        pad("b");
+        press("b");
         EXPECT_TRUE(round().answer().empty()) << "B takes the answer back";
 
         game->round.clock().startClock(1, 60);
         waitMs(1100);
         ASSERT_TRUE(game->gameOver);
-        pad("a");
+        press("a");
         EXPECT_TRUE(game->gameOver) << "too soon after the screen appeared";
         waitMs(ArcadeGame::gameOverGuardMs);
-        pad("a");
+        press("a");
         ASSERT_TRUE(game->optionsShown());
-        pad("b");
+        press("b");
         ASSERT_EQ(game->screen, ScreenMainMenu);
         reach(game->mainMenu.items[4]);  // Highscores (3)
-        pad("a");
+        press("a");
         EXPECT_EQ(game->screen, ScreenHighScores);
-        pad("b");
-        pad("b");
+        press("b");
+        press("b");
         EXPECT_EQ(game->screen, ScreenMainMenu) << "B never quits";
 
         boot(width, height);
@@ -146,7 +145,7 @@ TEST_F(PadTest, FocusOrderAndWrappingOnEveryScreen) {
         if (walk.then == GameOver) game->round.clock().startClock(1, 60), waitMs(1100);
         std::string seen = focused();
         for (const char* move = walk.moves; *move; ++move) {
-            pad(buttons.at(*move));
+            press(buttons.at(*move));
             seen += ", " + focused();
         }
         EXPECT_EQ(seen, walk.seen);
@@ -161,17 +160,17 @@ TEST_F(PadTest, TheFocusShowsForThePadAndHidesForATapOrAKey) {
     for (uint32_t k : {platform::VK_RETURN, platform::VK_SPACE}) key(k), frame();
     EXPECT_EQ(game->screen, ScreenGame) << "Enter showed the focus, Space pressed Play";
     key('0');
-    pad("dpdown");
+    press("dpdown");
     EXPECT_EQ(focused(), "Practice (5)");
-    pad("dpdown");
+    press("dpdown");
     key('8');
     frame();
     EXPECT_EQ(backend->lastFrame(), untouched);
-    pad("dpdown");
+    press("dpdown");
     EXPECT_NE(backend->lastFrame(), untouched);
     backend->pushTap(120, game->mainMenu.y / 2);  // on the title
     frame();
     EXPECT_EQ(backend->lastFrame(), untouched);
-    pad("start");
+    press("start");
     EXPECT_FALSE(focusShown());
 }

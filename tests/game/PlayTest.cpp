@@ -31,7 +31,6 @@ TEST_F(PlayTest, AnswersAreJudgedByLengthAndScoredByTime) {
 
     pose(48, OpMultiplication, 25);
     type("120");
-    EXPECT_EQ(round().answer(), u"120");
     key(platform::VK_NUMPAD0);  // NumLock makes the keypad's digits the digit keys
     EXPECT_EQ(round().score(), 18) << "1200 at its fourth digit; the wrong 8 cost three seconds";
 

@@ -58,15 +58,15 @@ TEST_F(ScreenTest, LightsFollowTheSecondsLeftAndBlinkAtTheEnd) {
     const Rect panel = withLabel(layout().timePanel);
     game->round.clock().startClock(12, 60);
     frame();
-    const int oneLight = count(panel, 0x0000FFFF);
+    const int oneLight = count(panel, 0x0000FFFF);  // yellow
     EXPECT_GT(oneLight, 0) << "the left light is yellow";
-    EXPECT_EQ(count(panel, 0x0000FF00) + count(panel, 0x000000FF), 0) << "the others are out";
+    EXPECT_EQ(count(panel, paletteGreen) + count(panel, paletteRed), 0) << "the others are out";
 
     game->round.clock().startClock(4, 60);
     int redFrames = 0;
     for (int i = 0; i < 20; ++i) {
         frame();
-        const int red = count(panel, 0x000000FF);
+        const int red = count(panel, paletteRed);
         EXPECT_TRUE(red == 0 || red == 3 * oneLight) << "all three blink together";
         redFrames += red > 0;
     }
