@@ -101,8 +101,11 @@ TEST_F(PadTest, AWholeGameByPadAtEveryLayout) {
         EXPECT_EQ(game->screen, ScreenMainMenu) << "B never quits";
 
         boot(width, height);
-        EXPECT_EQ(std::tuple(game->highScores[0].entryScore, game->highScores[0].difficultyName, soundOn),
-                  std::tuple(30, WString(u"Hard"), false));
+        const HighScoreEntry& best = game->highScores[0];
+        const WString allOperations = {u' ', OpAddition,       u' ', u' ', OpSubtraction, u' ',
+                                       u' ', OpMultiplication, u' ', u' ', OpDivision,    u' '};
+        EXPECT_EQ(std::tuple(best.entryScore, best.entryLevel, best.difficultyName, best.modeText, soundOn),
+                  std::tuple(30, 1, WString(u"Hard"), allOperations, false));
         shutDown();
         for (const auto& entry : std::filesystem::directory_iterator(root)) std::filesystem::remove_all(entry);
     }

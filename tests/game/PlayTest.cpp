@@ -1,14 +1,12 @@
-// Play on the headless clock: when answers are judged, what they score and do to the clock, the star
-// and hash keys, the end of a level and of the game, the keypad, and a whole game into the high-score
-// table and its file.
+// Play on the headless clock: when answers are judged (each try as the history keeps it is the history
+// tests' to check), what they score and do to the clock, the star and hash keys, the keypad, and a whole
+// game to its end.
 #include "GameFixture.h"
 
 using PlayTest = GameTest;
 
 TEST_F(PlayTest, AnswersAreJudgedByLengthAndScoredByTime) {
     startPlaying(240, 320);
-    std::vector<JudgedAnswer> judged;
-    game->round.onJudged = [&](const JudgedAnswer& answer) { judged.push_back(answer); };
     pose(7, OpAddition, 5);
     size_t mark = soundMark();
     key('1');
@@ -23,11 +21,6 @@ TEST_F(PlayTest, AnswersAreJudgedByLengthAndScoredByTime) {
     waitMs(500);
     key('8');
     EXPECT_EQ(soundsSince(mark), std::vector<int>{art::wrongAnswerSoundId}) << "judged at once";
-    EXPECT_EQ(problems().current, (Problem{3, 4, OpAddition})) << "a wrong answer keeps the problem";
-    ASSERT_EQ(judged.size(), 2u);
-    EXPECT_EQ(judged[0].outcome, Outcome::Right);
-    const uint32_t posedAt = judged[1].posedAtMs;
-    EXPECT_EQ(judged[1], (JudgedAnswer{{3, 4, OpAddition}, 8, Outcome::Wrong, posedAt, posedAt + 500, 1}));
 
     pose(48, OpMultiplication, 25);
     type("120");
@@ -140,9 +133,9 @@ TEST_F(PlayTest, KeypadTapsTypeAsTheDigitKeysDoAndLeftOverTapsDoNotActLater) {
 }
 
 // A whole game from the main menu: a level of right answers a tenth of a second apart (ten points each,
-// sixty for the challenge), the clock running out, and the result in the high-score table, which the next
-// run finds as it was left.
-TEST_F(PlayTest, AGameFromTheMainMenuIntoTheHighScoreTable) {
+// sixty for the challenge), the clock running out, and the game-over screen. (The table the next run finds
+// is the pad game's to check.)
+TEST_F(PlayTest, AGameFromTheMainMenuToItsEnd) {
     startPlaying(240, 320);
     const size_t mark = soundMark();
     while (!problems().isChallengeNext()) waitMs(100), type(rightAnswer());
@@ -172,10 +165,4 @@ TEST_F(PlayTest, AGameFromTheMainMenuIntoTheHighScoreTable) {
     waitMs(ArcadeGame::gameOverGuardMs);
     key('5');  // dismisses the game-over screen and goes no further
     EXPECT_TRUE(game->optionsShown() && game->options.operations().add);
-    const WString allOperations = {u' ', OpAddition,       u' ', u' ', OpSubtraction, u' ',
-                                   u' ', OpMultiplication, u' ', u' ', OpDivision,    u' '};
-    boot(240, 320);
-    const HighScoreEntry& best = game->highScores[0];
-    EXPECT_EQ(std::tuple(best.entryScore, best.entryLevel, best.difficultyName, best.modeText),
-              std::tuple(160, 2, WString(u"Normal"), allOperations));
 }
