@@ -12,9 +12,7 @@
 #include "game/MathGame.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
-#include "render/FrameBuffer.h"
 #include "resources/ArtLayout.h"
-#include "support/Random.h"
 
 inline constexpr uint32_t starKey = platform::VK_F8;
 inline constexpr uint32_t hashKey = platform::VK_F9;

@@ -16,10 +16,8 @@ using history::Outcome;
 std::vector<history::Answer> tries(std::initializer_list<std::pair<Outcome, int>> newestFirst) {
     std::vector<history::Answer> answers;
     for (const auto& [outcome, ms] : newestFirst) {
-        history::Answer answer;
-        answer.outcome = outcome;
-        answer.responseMs = ms;
-        answers.push_back(answer);
+        answers.emplace_back().outcome = outcome;
+        answers.back().responseMs = ms;
     }
     return answers;
 }
