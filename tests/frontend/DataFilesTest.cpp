@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <functional>
 #include <random>
 
 #include "FrontEndFixture.h"
@@ -16,21 +17,6 @@ namespace {
 const std::string header = "11\nVortellanox\n100\n1\n";
 const std::string marker = "\x01\x02\x03\x04\x05\x06\x07\x08\x09\n";
 
-// Plays one game to its end with this score and dismisses the game-over screen; with sound switched
-// off and the hard difficulty chosen before the window closes.
-constexpr int guardFrames = ArcadeGame::gameOverGuardMs / 25;
-
-void playOneGame(TestArcade& game, int32_t finalScore) {
-    game.finalScore = finalScore;
-    game.finalLevel = 3;
-    game.closeAfter = guardFrames + 12;
-    game.pressAt({{2, '1'}, {3, keyG}, {guardFrames + 4, '0'}, {guardFrames + 5, keyM}, {guardFrames + 6, '2'}});
-    game.plan[guardFrames + 7] = [&] {
-        TestArcade::key('1');
-        game.difficultyIndex = 2;
-    };
-}
-
 std::string scoresLine(const ArcadeGame& game) {
     std::string line;
     for (int32_t row = 0; row < HighScoreRows; ++row) line += std::to_string(game.highScores[row].entryScore) + " ";
@@ -41,52 +27,42 @@ std::string scoresLine(const ArcadeGame& game) {
 
 class DataFiles : public FrontEndTest {
 protected:
-    // The files a first run leaves after one game scoring 30 at level 3.
-    void playFirstRun() {
-        useScreen(240, 320);
-        TestArcade game;
-        playOneGame(game, 30);
-        run(game);
+    // Plays one game to its end with this score at level 3 and dismisses the game-over screen (after
+    // the step given, if any), then switches the sound off and chooses the hard difficulty.
+    void playOneGame(int32_t finalScore, const std::function<void()>& duringGameOver = {}) {
+        boot(240, 320);
+        game->finalScore = finalScore;
+        game->finalLevel = 3;
+        key('1');
+        frame();
+        key(keyG);
+        waitMs(ArcadeGame::gameOverGuardMs + 25);
+        if (duringGameOver) duringGameOver();
+        for (const uint32_t code : {uint32_t{'0'}, keyM, uint32_t{'2'}, uint32_t{'1'}}) {
+            key(code);
+            frame();
+        }
+        game->difficultyIndex = 2;
     }
-    // Starts the program again for a couple of frames and hands back what it loaded.
-    void restart(TestArcade& game, int width = 240, int height = 320) {
-        useScreen(width, height);
-        game.closeAfter = 2;
-        run(game);
+    // The files a first run leaves after one game scoring 30.
+    void playFirstRun() {
+        playOneGame(30);
+        EXPECT_TRUE(closeWindow());
     }
 };
 
 TEST_F(DataFiles, FirstStartFindsDefaultsAndLeavesBothFiles) {
-    useScreen(240, 320);
-    TestArcade game;
-    game.closeAfter = 3;
-    run(game);
+    boot(240, 320);
     EXPECT_TRUE(soundOn);
-    EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(scoresOf(*game), (std::vector<int32_t>{0, 0, 0, 0, 0}));
+    EXPECT_TRUE(closeWindow());
 
     const std::string scores = bytesOf(scoresFile);
-    const std::string plainScores = invertedBytes(scores);
     const std::string emptyRow = "0\n0\n0\n0\n0\n";
-    EXPECT_EQ(plainScores, header + emptyRow + emptyRow + emptyRow + emptyRow + emptyRow);
+    EXPECT_EQ(invertedBytes(scores), header + emptyRow + emptyRow + emptyRow + emptyRow + emptyRow);
     EXPECT_EQ(scores.find("Vortellanox"), std::string::npos) << "kept inverted on disk";
-
-    const std::string settings =
-        header + marker + "1\n1\n1\n1\n1\n" + marker + "1\n" + std::to_string(scores.size()) + "\n";
-    EXPECT_EQ(bytesOf(settingsFile), settings);
-}
-
-TEST_F(DataFiles, TheTableTheSoundSwitchAndTheGamesOptionsSurviveARestart) {
-    playFirstRun();
-    EXPECT_FALSE(soundOn);
-    TestArcade game;
-    restart(game, 480, 640);
-    EXPECT_FALSE(soundOn);
-    EXPECT_EQ(game.difficultyIndex, 2);
-    EXPECT_EQ(scoresOf(game), (std::vector<int32_t>{30, 0, 0, 0, 0}));
-    EXPECT_EQ(game.highScores[0].entryLevel, 3);
-    EXPECT_EQ(game.highScores[0].difficultyName, u"Normal");
-    EXPECT_EQ(game.highScores[0].modeText, u"Subtract (6)");
-    EXPECT_TRUE(game.highScores[0].spareText.empty());
+    EXPECT_EQ(bytesOf(settingsFile),
+              header + marker + "1\n1\n1\n1\n1\n" + marker + "1\n" + std::to_string(scores.size()) + "\n");
 }
 
 // A high-score file whose length no longer matches the settings loses its scores, and only them.
@@ -107,36 +83,31 @@ TEST_F(DataFiles, AnEditThatChangesTheLengthClearsTheScores) {
         }
         // A length that a 32-bit record would wrap to the recorded one.
         if (edit == 3) std::filesystem::resize_file(host(scoresFile), (uint64_t{1} << 32) + plain.size());
-        TestArcade game;
-        restart(game);
-        EXPECT_EQ(game.highScores[0].entryScore, edit == 2 ? 90 : 0);
-        EXPECT_EQ(game.highScores[0].entryLevel, 3);
-        EXPECT_EQ(game.highScores[0].difficultyName, u"Normal");
-        EXPECT_EQ(game.highScores[0].modeText, u"Subtract (6)");
+        boot(240, 320);
+        EXPECT_EQ(game->highScores[0].entryScore, edit == 2 ? 90 : 0);
+        EXPECT_EQ(game->highScores[0].entryLevel, 3);
+        EXPECT_EQ(game->highScores[0].difficultyName, u"Normal");
+        EXPECT_EQ(game->highScores[0].modeText, u"Subtract (6)");
+        shutDown();
         emptyDataRoot();
     }
 }
 
-// Settings are saved as the options screen is left, not only at exit.
+// Settings are saved as the options screen is left, not only at exit, and the next start finds them.
 TEST_F(DataFiles, SettingsAreSavedWhenTheirScreenIsLeft) {
-    useScreen(240, 320);
-    TestArcade game;
-    game.closeAfter = 10;
-    std::vector<std::string> seen;
-    const auto look = [&] {
-        game.waitForSaves();
-        seen.push_back(bytesOf(settingsFile));
-    };
-    game.pressAt({{2, '2'}, {3, '1'}});
-    game.plan[4] = [&] {
-        look();
-        TestArcade::key(VK_ESCAPE);
-    };
-    game.plan[6] = look;
-    run(game);
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0], "") << "not while the screen is up";
-    EXPECT_NE(seen[1].find(marker + "0\n"), std::string::npos) << "sound off, saved once the screen was left";
+    boot(240, 320);
+    key('2');
+    frame();
+    key('1');
+    frames(2);
+    game->waitForSaves();
+    EXPECT_EQ(bytesOf(settingsFile), "") << "not while the screen is up";
+    key(VK_ESCAPE);
+    frames(2);
+    game->waitForSaves();
+    EXPECT_NE(bytesOf(settingsFile).find(marker + "0\n"), std::string::npos) << "sound off, saved once it was left";
+    boot(480, 640);
+    EXPECT_FALSE(soundOn);
 }
 
 // A save cut off between its two files (a kill between the renames, or a settings.dat that cannot be
@@ -147,30 +118,23 @@ TEST_F(DataFiles, ASaveCutOffBetweenItsTwoFilesLosesNothing) {
         emptyDataRoot();
         playFirstRun();
         const std::string oldSettings = bytesOf(settingsFile);
-        {
-            useScreen(240, 320);
-            TestArcade game;
-            playOneGame(game, 50);
-            game.plan[guardFrames] = [&] {
-                std::filesystem::remove(host(settingsFile));
-                std::filesystem::create_directory(host(settingsFile));
-            };
-            game.plan[guardFrames + 9] = [&] {
-                game.waitForSaves();
-                EXPECT_NE(game.notice.find(u"could not be saved"), WString::npos) << "the player is told";
-            };
-            run(game);
-        }
+        playOneGame(50, [&] {
+            std::filesystem::remove(host(settingsFile));
+            std::filesystem::create_directory(host(settingsFile));
+        });
+        game->waitForSaves();
+        EXPECT_NE(game->notice.find(u"could not be saved"), WString::npos) << "the player is told";
+        EXPECT_TRUE(closeWindow());
         EXPECT_NE(platform::shutdown(), 0) << "and the exit status says so";
         useScreen(240, 320);
         std::filesystem::remove(host(settingsFile));
         if (killed) putBytes(settingsFile, oldSettings);
         for (int start = 0; start < 2; ++start) {
-            TestArcade game;
-            restart(game);
-            EXPECT_EQ(scoresLine(game), "50 30 0 0 0 ");
+            boot(240, 320);
+            EXPECT_EQ(scoresLine(*game), "50 30 0 0 0 ");
             EXPECT_TRUE(soundOn) << "the settings of the save that was cut off";
         }
+        shutDown();
         EXPECT_FALSE(std::filesystem::exists(host(".settings.dat.journal"))) << "the save was completed";
     }
 }
@@ -200,19 +164,15 @@ TEST_F(DataFiles, DamagedSettingsLoadWithDefaults) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        shutDown();
         putBytes(settingsFile, c.settings);
         putBytes(scoresFile, scoresBytes);
-        useScreen(240, 320);
-        TestArcade game;
-        game.closeAfter = 3;
-        bool soundAtStart = true;
-        game.plan = {{1, [&] { soundAtStart = soundOn; }}};
-        run(game);
-        EXPECT_EQ(soundAtStart, c.sound);
-        EXPECT_EQ(game.highScores[0].entryScore, c.scoresKept ? 30 : 0);
-        EXPECT_EQ(game.highScores[0].modeText, u"Subtract (6)");
+        boot(240, 320);
+        EXPECT_EQ(soundOn, c.sound);
+        EXPECT_EQ(game->highScores[0].entryScore, c.scoresKept ? 30 : 0);
+        EXPECT_EQ(game->highScores[0].modeText, u"Subtract (6)");
         // The game's own records are the game's to judge; here they only have to stay in step.
-        EXPECT_EQ(game.difficultyIndex, c.difficulty);
+        EXPECT_EQ(game->difficultyIndex, c.difficulty);
     }
 }
 
@@ -222,11 +182,11 @@ TEST_F(DataFiles, NoFontShowsAMessageAndLeavesTheFilesAlone) {
     const std::string settings = bytesOf(settingsFile);
     const std::string scores = bytesOf(scoresFile);
     pinFontFile((root / "no-such-font.ttf").string());
-    HeadlessBackend& backend = useScreen(240, 320);
-    TestArcade game;
-    run(game);
-    EXPECT_EQ(game.frames, 0);
-    EXPECT_EQ(backend.messageBoxes(), std::vector<std::u16string>{u"ERROR: No usable font was found."});
+    boot(240, 320);
+    EXPECT_TRUE(game->quitRequested);
+    shutDown();
+    EXPECT_EQ(backend->presentCount(), 0u) << "no frame is shown";
+    EXPECT_EQ(backend->messageBoxes(), std::vector<std::u16string>{u"ERROR: No usable font was found."});
     EXPECT_EQ(bytesOf(settingsFile), settings);
     EXPECT_EQ(bytesOf(scoresFile), scores);
 }
@@ -288,12 +248,12 @@ protected:
     }
     // The table as the next start loads it; that start saves again at its end.
     std::vector<int32_t> scoresAtTheNextStart() {
+        shutDown();
         useScreen(240, 320);
         platform::setDataRoot((root / "data").string());
-        TestArcade game;
-        game.closeAfter = 2;
-        run(game);
-        return scoresOf(game);
+        const std::vector<int32_t> scores = scoresOf(launch());
+        shutDown();
+        return scores;
     }
 };
 

@@ -1,19 +1,19 @@
 #pragma once
 // Whole-program tests of the front-end: a game object that derives from ArcadeGame as a real game
-// does (artwork, sounds, a settings record of its own) and records what the front-end asks of it, run
-// by the real main loop on a fresh headless backend with a data root of its own.
+// does (artwork, sounds, a settings record of its own) and records what the front-end asks of it, on a
+// fresh headless backend with a data root of its own, driven by the tests' one driver.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
-#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/HeadlessProgramTest.h"
+#include "common/ProgramDriver.h"
 #include "frontend/ArcadeGame.h"
 #include "game/Difficulty.h"
 #include "platform/Platform.h"
@@ -46,14 +46,7 @@ public:
     int32_t finalLevel = 1;
     uint8_t optionFlags[4] = {1, 1, 1, 1};
 
-    // Steps run right after the front-end's frame with this number (counted from 1); the window is
-    // closed after frame closeAfter, and a run that goes on fails instead of hanging.
-    std::map<int, std::function<void()>> plan;
-    int closeAfter = 60;
-    int frames = 0;
-    std::vector<int32_t> screensSeen;  // screen after each frame
-    // The plans count frames, so the loop must not rest between them unless a test asks for it.
-    bool restWhenStill = false;
+    std::vector<int32_t> screensSeen;  // the screen of each frame drawn
 
     void buildGameUi() override {
         if (isNarrowScreen()) {
@@ -89,18 +82,9 @@ public:
         return 0;
     }
 
-    bool isAnimating() override { return !restWhenStill || ArcadeGame::isAnimating(); }
-
     void updateAndDraw() override {
         ArcadeGame::updateAndDraw();
-        ++frames;
         screensSeen.push_back(screen);
-        if (auto step = plan.find(frames); step != plan.end()) step->second();
-        if (frames == closeAfter) platform::headlessBackend()->pushMessage({platform::WM_CLOSE, 0, 0});
-        if (frames > closeAfter + 100) {
-            ADD_FAILURE() << "the program did not end";
-            requestQuit();
-        }
     }
 
     // The screens in the order they were shown, each once per visit.
@@ -110,26 +94,36 @@ public:
             if (visits.empty() || visits.back() != shown) visits.push_back(shown);
         return visits;
     }
-
-    // Press and release in the middle of a widget as it was last drawn.
-    static void tap(Widget& widget) {
-        platform::headlessBackend()->pushTap(widget.x + widget.getWidth() / 2, widget.y + widget.getHeight() / 2);
-    }
-    static void key(uint32_t code) { platform::headlessBackend()->pushKey(code); }
-    // Queues each key right after the frame given with it.
-    void pressAt(std::initializer_list<std::pair<int, uint32_t>> presses) {
-        for (auto [frame, code] : presses) plan[frame] = [code] { key(code); };
-    }
 };
 
-class FrontEndTest : public HeadlessProgramTest {
+class FrontEndTest : public HeadlessProgramTest, public ProgramDriver {
 protected:
+    void TearDown() override {
+        shutDown();
+        game.reset();
+        HeadlessProgramTest::TearDown();
+    }
+    // A fresh run of the test game on a screen of this size, showing the main menu; the run before it
+    // ends first, as a program ends.
+    TestArcade& boot(int width, int height) {
+        shutDown();
+        useScreen(width, height);
+        return launch();
+    }
+    // The same on the backend and data root as they are.
+    TestArcade& launch() {
+        shutDown();
+        game.reset();
+        game = std::make_unique<TestArcade>();
+        start(*game);
+        return *game;
+    }
     // Forgets the files of earlier runs.
     void emptyDataRoot() const {
         for (const auto& entry : std::filesystem::directory_iterator(root)) std::filesystem::remove_all(entry.path());
     }
 
-    static void run(TestArcade& game) { EXPECT_EQ(game.run(), 0); }
+    std::unique_ptr<TestArcade> game;
 };
 
 inline const std::string settingsFile = "settings.dat";

@@ -21,8 +21,6 @@ struct Frame {
     bool is(int x, int y, Rgb colour) const {
         return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] == rgbTo565(colour);
     }
-    // The colours of the panel's top edge, read down the screen's middle column from the first
-    // dark red pixel below startY; empty when there is none.
     // Whether the middle column holds these colours top to bottom somewhere from startY down.
     bool hasEdgeBelow(int startY, const std::vector<uint16_t>& edge) const {
         const int x = width / 2;
@@ -34,17 +32,6 @@ struct Frame {
             if (same) return true;
         }
         return false;
-    }
-    std::vector<uint16_t> topEdge(int startY, int rows) const {
-        const int x = width / 2;
-        const int height = static_cast<int>(pixels.size()) / width;
-        for (int y = startY; y + rows <= height; ++y) {
-            if (!is(x, y, darkRed)) continue;
-            std::vector<uint16_t> edge;
-            for (int i = 0; i < rows; ++i) edge.push_back(pixels[static_cast<size_t>((y + i) * width + x)]);
-            return edge;
-        }
-        return {};
     }
     int countNot(Rgb colour, int top, int bottom) const {
         int count = 0;
@@ -62,73 +49,69 @@ std::vector<uint16_t> bands(std::initializer_list<Rgb> colours) {
 
 struct Drawn {
     Frame menu, options, scores;
-    int linkCentre = 0, linkY = 0, linkHeight = 0;
+    Rect link, ornament;
     bool linkActive = false;
     WString linkText;
-    int bannerWidth = 0, bannerHeight = 0, ornamentHeight = 0;
+    int bannerWidth = 0, bannerHeight = 0;
 };
 
 }  // namespace
 
 class ScreenLayout : public FrontEndTest {
 protected:
+    Frame shown() const { return {backend->lastFrame(), backend->frameWidth()}; }
     // Draws the main menu, the options and the high scores on a screen of this size.
     Drawn drawAll(int width, int height) {
-        HeadlessBackend& backend = useScreen(width, height);
-        TestArcade game;
+        boot(width, height);
+        frame();
         Drawn drawn;
-        // A frame is presented after the step that follows it, so each step takes the frame before.
-        const auto take = [&](Frame& frame) { frame = {backend.lastFrame(), backend.frameWidth()}; };
-        game.closeAfter = 9;
-        game.plan = {{3,
-                      [&] {
-                          take(drawn.menu);
-                          drawn.linkCentre = game.webLink.x + game.webLink.getWidth() / 2;
-                          drawn.linkY = game.webLink.y;
-                          drawn.linkHeight = game.webLink.getHeight();
-                          drawn.linkActive = game.webLink.active;
-                          drawn.linkText = game.webLink.text;
-                          drawn.bannerWidth = game.bannerRegion->frameWidth();
-                          drawn.bannerHeight = game.bannerRegion->height();
-                          drawn.ornamentHeight = game.cornerOrnament->height();
-                          TestArcade::key('2');
-                      }},
-                     {5,
-                      [&] {
-                          take(drawn.options);
-                          TestArcade::key('0');
-                      }},
-                     {6, [] { TestArcade::key('3'); }},
-                     {8, [&] { take(drawn.scores); }}};
-        run(game);
+        drawn.menu = shown();
+        drawn.link = boxOf(game->webLink);
+        drawn.linkActive = game->webLink.active;
+        drawn.linkText = game->webLink.text;
+        drawn.bannerWidth = game->bannerRegion->frameWidth();
+        drawn.bannerHeight = game->bannerRegion->height();
+        const int ornamentWidth = game->cornerOrnament->frameWidth(), ornamentHeight = game->cornerOrnament->height();
+        drawn.ornament = {width - ornamentWidth - 2, height - ornamentHeight - 2, width - 2, height - 2};
+        key('2');
+        frames(2);
+        drawn.options = shown();
+        key('0');
+        frame();
+        key('3');
+        frames(2);
+        drawn.scores = shown();
         return drawn;
     }
 };
 
-// The keypad phone's screen has room for no artwork; its link shows the whole address and takes no tap.
+// The keypad phone's screen has room for no artwork; its link shows the whole address at the foot of
+// the screen and takes no tap.
 TEST_F(ScreenLayout, SmallScreenIsPlain) {
     const Drawn drawn = drawAll(176, 220);
     for (const Frame* frame : {&drawn.menu, &drawn.options, &drawn.scores}) {
         EXPECT_EQ(frame->countNot(background, 0, 30), 0) << "no banner or strip";
-        EXPECT_EQ(frame->topEdge(0, 4), bands({darkRed, orange, yellow, white}));
+        EXPECT_TRUE(frame->hasEdgeBelow(0, bands({darkRed, orange, yellow, white}))) << "the panel's frame bands";
     }
     EXPECT_FALSE(drawn.linkActive);
     EXPECT_EQ(drawn.linkText, u"https://brinmoor.example (4)");
-    EXPECT_NEAR(drawn.linkCentre, 88, 1);
-    EXPECT_EQ(drawn.linkY, 220 - drawn.linkHeight / 2 - drawn.linkHeight);
+    EXPECT_NEAR((drawn.link.left + drawn.link.right) / 2, 88, 1);
+    EXPECT_GT(drawn.link.top, 220 - 3 * (drawn.link.bottom - drawn.link.top));
+    EXPECT_LE(drawn.link.bottom, 220);
 }
 
 // Screens up to 320 wide use the narrow sheet and one-pixel bands, wider ones the wide sheet and
-// two-pixel bands.
-TEST_F(ScreenLayout, SheetAndFrameFollowTheScreenWidth) {
+// two-pixel bands. The link centres, in portrait in the width the corner ornament leaves, in landscape
+// across the whole width, and keeps clear of the ornament.
+TEST_F(ScreenLayout, SheetFrameAndLinkFollowTheScreen) {
     struct Case {
-        int width, height, banner;
+        int width, height, banner, linkSpan;
         std::vector<uint16_t> edge;
     };
     const std::vector<Case> cases = {
-        {240, 320, 210, bands({darkRed, orange, yellow, white})},
-        {320, 240, 210, bands({darkRed, orange, yellow, white})},
-        {480, 640, 420, bands({darkRed, darkRed, orange, orange, yellow, yellow, white})},
+        {240, 320, 210, 240 - 45, bands({darkRed, orange, yellow, white})},
+        {320, 240, 210, 320, bands({darkRed, orange, yellow, white})},
+        {480, 640, 420, 480 - 90, bands({darkRed, darkRed, orange, orange, yellow, yellow, white})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
@@ -143,23 +126,10 @@ TEST_F(ScreenLayout, SheetAndFrameFollowTheScreenWidth) {
         }
         EXPECT_TRUE(drawn.linkActive);
         EXPECT_EQ(drawn.linkText, u"brinmoor.example (4)");
-    }
-}
-
-// In portrait the link centres in the width left of the corner ornament; in landscape across the
-// whole width. It sits a line and a half above the bottom strip of tiles.
-TEST_F(ScreenLayout, LinkCentresByOrientation) {
-    struct Case {
-        int width, height, ornament, stripOffset, centre;
-    };
-    for (const Case& c : {Case{240, 320, 45, 24, (240 - 45) / 2}, Case{320, 240, 45, 24, 160},
-                          Case{480, 640, 90, 47, (480 - 90) / 2}}) {
-        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
-        const Drawn drawn = drawAll(c.width, c.height);
-        ASSERT_EQ(drawn.ornamentHeight, c.ornament);
-        EXPECT_NEAR(drawn.linkCentre, c.centre, 1);
-        const int bottomStrip = c.height - c.ornament - 2 + c.stripOffset;
-        EXPECT_EQ(drawn.linkY, bottomStrip - drawn.linkHeight / 2 - drawn.linkHeight);
+        EXPECT_NEAR((drawn.link.left + drawn.link.right) / 2, c.linkSpan / 2, 1);
+        EXPECT_TRUE(drawn.link.bottom <= drawn.ornament.top || drawn.link.right <= drawn.ornament.left)
+            << "clear of the ornament";
+        EXPECT_GT(drawn.link.top, drawn.ornament.top - 2 * (drawn.link.bottom - drawn.link.top)) << "at the foot";
     }
 }
 
@@ -168,19 +138,12 @@ TEST_F(ScreenLayout, LinkCentresByOrientation) {
 TEST_F(ScreenLayout, AnEntryKeepsClearOfTheButtonAndTheRow) {
     for (auto [width, height] : {std::pair{240, 320}, {320, 240}, {176, 220}, {480, 640}}) {
         SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
-        HeadlessBackend& backend = useScreen(width, height);
-        TestArcade game;
-        game.highScores[0] = {u"", u"Multiply (7)", u"Normal", 1234, 12};
-        Frame frame;
-        Rect back, row;
-        game.closeAfter = 5;
-        game.pressAt({{1, '3'}});
-        game.plan[2] = [&] {
-            back = boxOf(game.backButton);
-            row = boxOf(game.rankRow);
-        };
-        game.plan[3] = [&] { frame = {backend.lastFrame(), backend.frameWidth()}; };
-        run(game);
+        boot(width, height);
+        game->highScores[0] = {u"", u"Multiply (7)", u"Normal", 1234, 12};
+        key('3');
+        frame();
+        const Rect back = boxOf(game->backButton), row = boxOf(game->rankRow);
+        const Frame frame = shown();
         // Text running into them would be drawn over the button's lower edge (a panel's outline takes
         // the row below its height) and under the row.
         for (int x = back.left; x < back.right; ++x) ASSERT_TRUE(frame.is(x, back.bottom, inkColour)) << x;
