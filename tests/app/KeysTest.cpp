@@ -6,61 +6,56 @@
 
 using namespace platform;
 
-namespace {
-
 // SDL's scancodes (USB HID usage ids) and key codes of the keys the cases press.
 constexpr uint16_t top3 = 32, top0 = 39, keypad7 = 95, keypad0 = 98, keypadSlash = 84, keypadStar = 85, keypadDot = 99,
-                   keypadEnter = 88, letterQ = 20, escapePlace = 41;
-constexpr uint32_t labelEscape = 0x1B, labelDelete = 0x7F, labelUp = (1u << 30) | 82, labelF9 = (1u << 30) | 66,
-                   labelQuote = '"';
+                   keypadEnter = 88, letterQ = 20, capsLock = 57, escapePlace = 41;
+constexpr uint32_t labelEscape = 0x1B, labelDelete = 0x7F, labelUp = (1u << 30) | 82, labelF9 = (1u << 30) | 66;
 
-uint32_t press(uint16_t place, uint32_t label, bool characterModifier = false, bool numLock = false) {
-    return keyForPress({place, label, characterModifier, numLock});
-}
-
-}  // namespace
-
-// The top row sends its digit by place, whatever the layout labels the key; a key held with Shift or
-// AltGr sends nothing by itself and the character it types decides: on a French layout key 3 is '"',
-// AltGr+3 types '#' (the phone's hash key) and Shift+3 types '3'.
-TEST(Keys, TopRowGoesByPlaceUnlessAModifierChangesTheCharacter) {
-    EXPECT_EQ(press(top3, labelQuote), '3');
-    EXPECT_EQ(press(top0, '0', false, true), '0');
-    EXPECT_EQ(press(top3, labelQuote, true), 0u);
-    EXPECT_EQ(keyForCharacter('#'), VK_F9);
-    EXPECT_EQ(keyForCharacter('3'), '3');
-    EXPECT_EQ(keyForCharacter('*'), VK_F8);
-    for (char32_t other : {U'"', U'&', U'a', U'+', U'\u00E9'}) EXPECT_EQ(keyForCharacter(other), 0u);
-    EXPECT_EQ(press(letterQ, 'a'), 0u);  // an unmapped key may still type a mapped character
-}
-
-// The keypad is the handheld's keypad: its own codes without NumLock, the characters with it; its '*'
-// is the star key and its Enter is Enter either way, with or without a modifier.
-TEST(Keys, KeypadTakesTheNumLockTranslation) {
+// The top row sends its digit by place, whatever the layout labels the key; held with Shift or AltGr it
+// sends nothing by itself and the character it types decides (French: key 3 is '"', AltGr+3 types '#',
+// the phone's hash key). The keypad is the handheld's keypad: its own codes without NumLock, the
+// characters with it; its '*' is the star key and its Enter is Enter either way. Escape, Delete, the
+// arrows and F8/F9 go by what the layout calls the key, not by its place.
+TEST(Keys, EveryKindOfKeyPress) {
     struct Case {
-        uint16_t place;
-        uint32_t off, on;
+        KeyPress press;
+        uint32_t sent;
     };
-    const Case cases[] = {{keypad7, 103, '7'},   {keypad0, 96, '0'},         {keypadSlash, 111, '/'},
-                          {keypadDot, 110, '.'}, {keypadStar, VK_F8, VK_F8}, {keypadEnter, VK_RETURN, VK_RETURN}};
+    const Case cases[] = {
+        {{top3, '"'}, '3'},
+        {{top0, '0', false, true}, '0'},
+        {{top3, '"', true}, 0},
+        {{letterQ, 'a'}, 0},
+        {{keypad7, 0}, 103},
+        {{keypad7, 0, true, true}, '7'},
+        {{keypad0, 0}, 96},
+        {{keypad0, 0, true, true}, '0'},
+        {{keypadSlash, 0}, 111},
+        {{keypadSlash, 0, true, true}, '/'},
+        {{keypadDot, 0}, 110},
+        {{keypadDot, 0, true, true}, '.'},
+        {{keypadStar, 0}, VK_F8},
+        {{keypadStar, 0, true, true}, VK_F8},
+        {{keypadEnter, 0}, VK_RETURN},
+        {{keypadEnter, 0, true, true}, VK_RETURN},
+        {{capsLock, labelEscape}, VK_ESCAPE},
+        {{escapePlace, 0}, 0},
+        {{76, labelDelete}, VK_DELETE},
+        {{82, labelUp, true}, VK_UP},
+        {{66, labelF9}, VK_F9},
+    };
     for (const Case& c : cases) {
-        EXPECT_EQ(press(c.place, 0), c.off) << c.place;
-        EXPECT_EQ(press(c.place, 0, true, true), c.on) << c.place;
+        EXPECT_EQ(keyForPress(c.press), c.sent) << "place " << c.press.place << ", label " << c.press.label;
     }
-    // The runner's "key" command sends codes, which take the same translation.
+    EXPECT_EQ(keyForCharacter('#'), VK_F9);
+    EXPECT_EQ(keyForCharacter('*'), VK_F8);
+    EXPECT_EQ(keyForCharacter('3'), '3');
+    for (char32_t other : {U'"', U'&', U'a', U'+', U'\u00E9'}) EXPECT_EQ(keyForCharacter(other), 0u);
+    // The runner's "key" command sends codes, which take the keypad's translation too.
     EXPECT_EQ(keyUnderNumLock(VK_NUMPAD0 + 7, true), '7');
     EXPECT_EQ(keyUnderNumLock(VK_MULTIPLY, true), '*');
     EXPECT_EQ(keyUnderNumLock(VK_SEPARATOR, true), ',');
     EXPECT_EQ(keyUnderNumLock(VK_NUMPAD0 + 7, false), 103u);
     for (uint32_t untouched : {uint32_t('0'), uint32_t(VK_RETURN), uint32_t(VK_F8), uint32_t(VK_UP)})
         EXPECT_EQ(keyUnderNumLock(untouched, true), untouched);
-}
-
-// Escape, Delete, the arrows and F8/F9 go by what the layout calls the key, not by its place.
-TEST(Keys, NamedKeysGoByTheirLabel) {
-    EXPECT_EQ(press(57, labelEscape), VK_ESCAPE);  // Caps Lock made an Escape
-    EXPECT_EQ(press(escapePlace, 0), 0u);
-    EXPECT_EQ(press(76, labelDelete), VK_DELETE);
-    EXPECT_EQ(press(82, labelUp, true), VK_UP);
-    EXPECT_EQ(press(66, labelF9), VK_F9);
 }

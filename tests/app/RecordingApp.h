@@ -1,7 +1,7 @@
 #pragma once
-// Whole-loop tests of the application object: a program object that writes every call the framework
-// makes on it into one log, in order, run by the real main loop on a fresh headless backend whose
-// clock moves only when the program sleeps.
+// Tests of the application object: a program object that writes every call the framework makes on it
+// into one log, in order, on a fresh headless backend whose clock moves only when the program sleeps;
+// run by the real main loop where the loop is the subject, by the tests' one driver elsewhere.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/GameApp.h"
+#include "common/ProgramDriver.h"
 #include "common/ScriptRun.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -88,9 +89,10 @@ private:
     }
 };
 
-class AppTest : public ::testing::Test {
+class AppTest : public ::testing::Test, public ProgramDriver {
 protected:
     void TearDown() override {
+        program = nullptr;  // the tests' own, gone with them
         clearHitList();
         setDrawTarget(nullptr, 0, 0);
         platform::resetHeadlessBackend();
