@@ -18,34 +18,27 @@ constexpr uint32_t labelEscape = 0x1B, labelDelete = 0x7F, labelUp = (1u << 30) 
 // arrows and F8/F9 go by what the layout calls the key, not by its place.
 TEST(Keys, EveryKindOfKeyPress) {
     struct Case {
-        KeyPress press;
+        uint16_t place;
+        uint32_t label;
+        bool characterModifier;
         uint32_t sent;
     };
-    const Case cases[] = {
-        {{top3, '"'}, '3'},
-        {{top0, '0', false, true}, '0'},
-        {{top3, '"', true}, 0},
-        {{letterQ, 'a'}, 0},
-        {{keypad7, 0}, 103},
-        {{keypad7, 0, true, true}, '7'},
-        {{keypad0, 0}, 96},
-        {{keypad0, 0, true, true}, '0'},
-        {{keypadSlash, 0}, 111},
-        {{keypadSlash, 0, true, true}, '/'},
-        {{keypadDot, 0}, 110},
-        {{keypadDot, 0, true, true}, '.'},
-        {{keypadStar, 0}, VK_F8},
-        {{keypadStar, 0, true, true}, VK_F8},
-        {{keypadEnter, 0}, VK_RETURN},
-        {{keypadEnter, 0, true, true}, VK_RETURN},
-        {{capsLock, labelEscape}, VK_ESCAPE},
-        {{escapePlace, 0}, 0},
-        {{76, labelDelete}, VK_DELETE},
-        {{82, labelUp, true}, VK_UP},
-        {{66, labelF9}, VK_F9},
+    const Case cases[] = {{top3, '"', false, '3'},    {top3, '"', true, 0},
+                          {letterQ, 'a', false, 0},   {capsLock, labelEscape, false, VK_ESCAPE},
+                          {escapePlace, 0, false, 0}, {76, labelDelete, false, VK_DELETE},
+                          {82, labelUp, true, VK_UP}, {66, labelF9, false, VK_F9}};
+    for (const Case& c : cases)
+        EXPECT_EQ(keyForPress({c.place, c.label, c.characterModifier, false}), c.sent) << c.place;
+    EXPECT_EQ(keyForPress({top0, '0', false, true}), '0');
+    struct Keypad {
+        uint16_t place;
+        uint32_t off, on;
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(keyForPress(c.press), c.sent) << "place " << c.press.place << ", label " << c.press.label;
+    const Keypad keypad[] = {{keypad7, 103, '7'},   {keypad0, 96, '0'},         {keypadSlash, 111, '/'},
+                             {keypadDot, 110, '.'}, {keypadStar, VK_F8, VK_F8}, {keypadEnter, VK_RETURN, VK_RETURN}};
+    for (const Keypad& k : keypad) {
+        EXPECT_EQ(keyForPress({k.place, 0, false, false}), k.off) << k.place;
+        EXPECT_EQ(keyForPress({k.place, 0, true, true}), k.on) << k.place;
     }
     EXPECT_EQ(keyForCharacter('#'), VK_F9);
     EXPECT_EQ(keyForCharacter('*'), VK_F8);

@@ -117,53 +117,42 @@ TEST_F(MainLoop, InactiveWindowDrawsNothingUntilActivatedOrPainted) {
     }
 }
 
-// requestQuit inside a frame: that frame is finished and shown, input still queued is handled but
-// draws nothing, the loop ends at the next empty queue without sleeping, and onExit runs.
-TEST_F(MainLoop, QuitRequestedDuringAFrameFinishesThatFrameOnly) {
+// requestQuit inside a frame (of a program drawn on demand, where input would draw), the window's close
+// message and the system close command all end the loop alike: the frame under way is finished and
+// shown, input still queued is handled but draws nothing, the loop ends at the next empty queue, sleeping
+// no more than the rest of that frame's period, and onExit runs once. Minimising is no end.
+TEST_F(MainLoop, EveryEndFinishesItsFrameHandlesQueuedInputAndExitsOnce) {
     constexpr uint16_t marker = 0xF800;
-    HeadlessBackend& backend = useScreen(240, 320);
-    backend.pushKey('1');
-    RecordingApp app;
-    app.duringFrame = [&](int frame) {
-        if (frame != 2) return;
-        app.requestQuit();
-        backend.pushKey('2');
-        backend.pushTap(5, 5);
-        drawTarget().pixels[0] = marker;  // drawn after the request: must still be presented
-    };
-    runScript(app, "wait 5000\nclose\n");  // would end a loop that missed the request, much later
-
-    const std::vector<std::string> expected = {"start",      "frame",    "keydown 49", "frame",  "keyup 49",
-                                               "keydown 50", "keyup 50", "down 5,5",   "up 5,5", "exit"};
-    EXPECT_EQ(app.log, expected);
-    EXPECT_EQ(backend.presentCount(), 2u);
-    ASSERT_FALSE(backend.lastFrame().empty());
-    EXPECT_EQ(backend.lastFrame()[0], marker);
-    EXPECT_EQ(tickCount(), 0u);
-}
-
-// The window's close message and the system close command both end the loop; input already queued
-// is handled without drawing, and onExit runs once. Another system command changes nothing.
-TEST_F(MainLoop, CloseMessagesEndTheLoopAndExitRuns) {
-    const Message closings[] = {{WM_CLOSE, 0, 0}, {WM_SYSCOMMAND, SC_CLOSE | 0x3, 0}};
+    const Message closings[] = {{0, 0, 0}, {WM_CLOSE, 0, 0}, {WM_SYSCOMMAND, SC_CLOSE | 0x3, 0}};
     for (const Message& closing : closings) {
-        SCOPED_TRACE(closing.message);
+        SCOPED_TRACE(closing.message ? std::to_string(closing.message) : "requestQuit");
+        const bool onDemand = !closing.message;
+        const int lastFrame = onDemand ? 2 : 4;
         HeadlessBackend& backend = useScreen(240, 320);
+        if (onDemand) backend.pushKey('2');
         RecordingApp app;
-        app.animate = true;
+        app.animate = !onDemand;
         app.duringFrame = [&](int frame) {
-            if (frame == 2) backend.pushMessage({WM_SYSCOMMAND, 0xF020, 0});  // minimise: not a close
-            if (frame != 4) return;
-            backend.pushMessage(closing);
+            if (frame == 1) backend.pushMessage({WM_SYSCOMMAND, 0xF020, 0});
+            if (frame != lastFrame) return;
+            if (onDemand) {
+                app.requestQuit();
+            } else {
+                backend.pushMessage(closing);
+            }
             backend.pushKey('1');
+            backend.pushTap(5, 5);
+            drawTarget().pixels[0] = marker;  // drawn after the end was asked for: must still be presented
         };
-        runScript(app, "wait 5000\nclose\n");
+        runScript(app, "wait 5000\nclose\n");  // would end a loop that missed the end, much later
 
-        EXPECT_EQ(app.frames, 4);
-        const std::vector<std::string> tail(app.log.end() - 4, app.log.end());
-        EXPECT_EQ(tail, (std::vector<std::string>{"frame", "keydown 49", "keyup 49", "exit"}));
+        EXPECT_EQ(countOf(app.log, "frame"), lastFrame);
+        const std::vector<std::string> tail(app.log.end() - 5, app.log.end());
+        EXPECT_EQ(tail, (std::vector<std::string>{"keydown 49", "keyup 49", "down 5,5", "up 5,5", "exit"}));
         EXPECT_EQ(countOf(app.log, "exit"), 1);
-        EXPECT_LT(tickCount(), 5000u);
+        EXPECT_EQ(backend.presentCount(), static_cast<uint64_t>(lastFrame));
+        EXPECT_EQ(backend.lastFrame()[0], marker);
+        EXPECT_EQ(tickCount(), onDemand ? 0u : app.frameTimes.back() + 25);
         if (closing.message == WM_CLOSE) {
             EXPECT_FALSE(app.continuousFrames);
         }

@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,12 +14,7 @@
 #include "common/ProgramDriver.h"
 #include "frontend/ArcadeGame.h"
 #include "game/Difficulty.h"
-#include "platform/Platform.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "render/DrawTarget.h"
 #include "storage/DataFile.h"
-#include "support/Sound.h"
-#include "ui/HitList.h"
 
 inline constexpr uint32_t keyG = 'G';  // the game's clock runs out (this test game's own key)
 inline constexpr uint32_t keyM = 'M';  // the game's "Menu" choice
