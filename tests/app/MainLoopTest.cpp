@@ -5,10 +5,6 @@
 
 using namespace platform;
 
-static int countOf(const std::vector<std::string>& log, const std::string& entry) {
-    return static_cast<int>(std::count(log.begin(), log.end(), entry));
-}
-
 using MainLoop = AppTest;
 
 // A frame starts every period, or at once when the last frame's work took the period or longer: slow
@@ -63,27 +59,17 @@ TEST_F(MainLoop, InputRedrawsOnlyWhileFramesAreNotContinuous) {
         backend.pushMessage({WM_MOUSEMOVE, 1, makePointLParam(12, 12)});
         backend.pushMessage({WM_LBUTTONUP, 0, makePointLParam(12, 12)});
     };
-    {
-        SCOPED_TRACE("on demand");
+    for (const bool continuous : {false, true}) {
+        SCOPED_TRACE(continuous ? "continuous" : "on demand");
         queueInput(useScreen(240, 320));
         RecordingApp app;
-        runScript(app, "");
-        const std::vector<std::string> expected = {
-            "start", "frame",      "keydown 49", "frame",      "keyup 49", "frame",    "move -5,-7", "right 3,4",
-            "frame", "down 10,10", "frame",      "move 12,12", "frame",    "up 12,12", "frame",      "exit"};
-        EXPECT_EQ(app.log, expected);
-    }
-    {
-        SCOPED_TRACE("continuous");
-        queueInput(useScreen(240, 320));
-        RecordingApp app;
-        app.animate = true;
-        app.quitAfterFrame = 3;
+        app.animate = continuous;
+        app.quitAfterFrame = continuous ? 3 : 0;
         runUntilItQuits(app);
-        const std::vector<std::string> expected = {"start",      "frame",     "keydown 49", "keyup 49",
-                                                   "move -5,-7", "right 3,4", "down 10,10", "move 12,12",
-                                                   "up 12,12",   "frame",     "frame",      "exit"};
-        EXPECT_EQ(app.log, expected);
+        EXPECT_EQ(app.trace(), continuous ? "start, frame, keydown 49, keyup 49, move -5,-7, right 3,4, down 10,10, "
+                                            "move 12,12, up 12,12, frame, frame, exit"
+                                          : "start, frame, keydown 49, frame, keyup 49, frame, move -5,-7, right 3,4, "
+                                            "frame, down 10,10, frame, move 12,12, frame, up 12,12, frame, exit");
     }
 }
 
@@ -94,26 +80,19 @@ TEST_F(MainLoop, InactiveWindowDrawsNothingUntilActivatedOrPainted) {
         return std::count_if(app.frameTimes.begin(), app.frameTimes.end(),
                              [&](uint32_t t) { return t >= from && t < to; });
     };
-    {
-        SCOPED_TRACE("activated");
-        useScreen(240, 320);
-        RecordingApp app;
-        app.animate = true;
-        runScript(app, "wait 100\ndeactivate\nwait 400\nkey 49\nwait 400\nactivate\nwait 100\nclose\n");
-        EXPECT_EQ(framesBetween(app, 100, 900), 0);
-        EXPECT_EQ(framesBetween(app, 900, 1000), 4);  // 900, 925, 950, 975
-        EXPECT_EQ(app.calls(), (std::vector<std::string>{"start", "keydown 49", "keyup 49", "activate", "exit"}));
-    }
-    {
-        SCOPED_TRACE("painted");
+    for (const bool painted : {false, true}) {
+        SCOPED_TRACE(painted ? "painted" : "activated");
         HeadlessBackend& backend = useScreen(240, 320);
         RecordingApp app;
         app.animate = true;
-        app.afterKeyDown = [&](uint32_t) { backend.pushMessage({WM_PAINT, 0, 0}); };
-        runScript(app, "wait 100\ndeactivate\nwait 400\nkey 49\nwait 400\nclose\n");
-        EXPECT_EQ(framesBetween(app, 100, 500), 0);
-        EXPECT_EQ(framesBetween(app, 500, 900), 16 + 1);  // the paint's own frame, then one every period
-        EXPECT_EQ(countOf(app.log, "activate"), 0);
+        if (painted) app.afterKeyDown = [&](uint32_t) { backend.pushMessage({WM_PAINT, 0, 0}); };
+        runScript(app, painted ? "wait 100\ndeactivate\nwait 400\nkey 49\nwait 400\nclose\n"
+                               : "wait 100\ndeactivate\nwait 400\nkey 49\nwait 400\nactivate\nwait 100\nclose\n");
+        EXPECT_EQ(framesBetween(app, 100, painted ? 500 : 900), 0);
+        // The paint's own frame, then one every period; after the activation 900, 925, 950, 975.
+        EXPECT_EQ(painted ? framesBetween(app, 500, 900) : framesBetween(app, 900, 1000), painted ? 17 : 4);
+        EXPECT_EQ(app.trace(false),
+                  painted ? "start, keydown 49, keyup 49, exit" : "start, keydown 49, keyup 49, activate, exit");
     }
 }
 
@@ -146,10 +125,9 @@ TEST_F(MainLoop, EveryEndFinishesItsFrameHandlesQueuedInputAndExitsOnce) {
         };
         runScript(app, "wait 5000\nclose\n");  // would end a loop that missed the end, much later
 
-        EXPECT_EQ(countOf(app.log, "frame"), lastFrame);
-        const std::vector<std::string> tail(app.log.end() - 5, app.log.end());
-        EXPECT_EQ(tail, (std::vector<std::string>{"keydown 49", "keyup 49", "down 5,5", "up 5,5", "exit"}));
-        EXPECT_EQ(countOf(app.log, "exit"), 1);
+        EXPECT_EQ(app.frames, lastFrame);
+        EXPECT_TRUE(app.trace().ends_with("keydown 49, keyup 49, down 5,5, up 5,5, exit"));
+        EXPECT_EQ(app.trace().find("exit"), app.trace().size() - 4) << "onExit runs once";
         EXPECT_EQ(backend.presentCount(), static_cast<uint64_t>(lastFrame));
         EXPECT_EQ(backend.lastFrame()[0], marker);
         EXPECT_EQ(tickCount(), onDemand ? 0u : app.frameTimes.back() + 25);

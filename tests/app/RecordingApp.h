@@ -74,12 +74,13 @@ public:
     }
     bool onKeyUp(uint32_t key) override { return log.push_back("keyup " + std::to_string(key)), true; }
 
-    // The log without its frames: the calls the input made.
-    std::vector<std::string> calls() const {
-        std::vector<std::string> out;
-        std::copy_if(log.begin(), log.end(), std::back_inserter(out),
-                     [](const std::string& e) { return e != "frame"; });
-        return out;
+    // The log as one line ("start, frame, keydown 49, ..."); without the frames, the calls input made.
+    std::string trace(bool withFrames = true) const {
+        std::string line;
+        for (const std::string& entry : log) {
+            if (withFrames || entry != "frame") line += (line.empty() ? "" : ", ") + entry;
+        }
+        return line;
     }
 
 private:

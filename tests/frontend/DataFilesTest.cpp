@@ -17,12 +17,6 @@ namespace {
 const std::string header = "11\nVortellanox\n100\n1\n";
 const std::string marker = "\x01\x02\x03\x04\x05\x06\x07\x08\x09\n";
 
-std::string scoresLine(const ArcadeGame& game) {
-    std::string line;
-    for (int32_t row = 0; row < HighScoreRows; ++row) line += std::to_string(game.highScores[row].entryScore) + " ";
-    return line;
-}
-
 }  // namespace
 
 class DataFiles : public FrontEndTest {
@@ -131,7 +125,7 @@ TEST_F(DataFiles, ASaveCutOffBetweenItsTwoFilesLosesNothing) {
         if (killed) putBytes(settingsFile, oldSettings);
         for (int start = 0; start < 2; ++start) {
             boot(240, 320);
-            EXPECT_EQ(scoresLine(*game), "50 30 0 0 0 ");
+            EXPECT_EQ(scoresOf(*game), (std::vector<int32_t>{50, 30, 0, 0, 0}));
             EXPECT_TRUE(soundOn) << "the settings of the save that was cut off";
         }
         shutDown();

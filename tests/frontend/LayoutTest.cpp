@@ -23,15 +23,10 @@ struct Frame {
     }
     // Whether the middle column holds these colours top to bottom somewhere from startY down.
     bool hasEdgeBelow(int startY, const std::vector<uint16_t>& edge) const {
-        const int x = width / 2;
-        const int height = static_cast<int>(pixels.size()) / width;
-        for (int y = startY; y + static_cast<int>(edge.size()) <= height; ++y) {
-            bool same = true;
-            for (size_t i = 0; i < edge.size() && same; ++i)
-                same = pixels[static_cast<size_t>((y + static_cast<int>(i)) * width + x)] == edge[i];
-            if (same) return true;
-        }
-        return false;
+        std::vector<uint16_t> column;
+        for (size_t at = static_cast<size_t>(startY * width + width / 2); at < pixels.size(); at += width)
+            column.push_back(pixels[at]);
+        return std::search(column.begin(), column.end(), edge.begin(), edge.end()) != column.end();
     }
     int countNot(Rgb colour, int top, int bottom) const {
         int count = 0;
@@ -49,10 +44,6 @@ std::vector<uint16_t> bands(std::initializer_list<Rgb> colours) {
 
 struct Drawn {
     Frame menu, options, scores;
-    Rect link, ornament;
-    bool linkActive = false;
-    WString linkText;
-    int bannerWidth = 0, bannerHeight = 0;
 };
 
 }  // namespace
@@ -60,19 +51,13 @@ struct Drawn {
 class ScreenLayout : public FrontEndTest {
 protected:
     Frame shown() const { return {backend->lastFrame(), backend->frameWidth()}; }
-    // Draws the main menu, the options and the high scores on a screen of this size.
+    // Draws the main menu, the options and the high scores on a screen of this size; the program is
+    // left on the high scores.
     Drawn drawAll(int width, int height) {
         boot(width, height);
         frame();
         Drawn drawn;
         drawn.menu = shown();
-        drawn.link = boxOf(game->webLink);
-        drawn.linkActive = game->webLink.active;
-        drawn.linkText = game->webLink.text;
-        drawn.bannerWidth = game->bannerRegion->frameWidth();
-        drawn.bannerHeight = game->bannerRegion->height();
-        const int ornamentWidth = game->cornerOrnament->frameWidth(), ornamentHeight = game->cornerOrnament->height();
-        drawn.ornament = {width - ornamentWidth - 2, height - ornamentHeight - 2, width - 2, height - 2};
         key('2');
         frames(2);
         drawn.options = shown();
@@ -83,6 +68,7 @@ protected:
         drawn.scores = shown();
         return drawn;
     }
+    Rect link() const { return boxOf(game->webLink); }
 };
 
 // The keypad phone's screen has room for no artwork; its link shows the whole address at the foot of
@@ -93,11 +79,11 @@ TEST_F(ScreenLayout, SmallScreenIsPlain) {
         EXPECT_EQ(frame->countNot(background, 0, 30), 0) << "no banner or strip";
         EXPECT_TRUE(frame->hasEdgeBelow(0, bands({darkRed, orange, yellow, white}))) << "the panel's frame bands";
     }
-    EXPECT_FALSE(drawn.linkActive);
-    EXPECT_EQ(drawn.linkText, u"https://brinmoor.example (4)");
-    EXPECT_NEAR((drawn.link.left + drawn.link.right) / 2, 88, 1);
-    EXPECT_GT(drawn.link.top, 220 - 3 * (drawn.link.bottom - drawn.link.top));
-    EXPECT_LE(drawn.link.bottom, 220);
+    EXPECT_FALSE(game->webLink.active);
+    EXPECT_EQ(game->webLink.text, u"https://brinmoor.example (4)");
+    EXPECT_NEAR((link().left + link().right) / 2, 88, 1);
+    EXPECT_GT(link().top, 220 - 3 * game->webLink.getHeight());
+    EXPECT_LE(link().bottom, 220);
 }
 
 // Screens up to 320 wide use the narrow sheet and one-pixel bands, wider ones the wide sheet and
@@ -116,20 +102,22 @@ TEST_F(ScreenLayout, SheetFrameAndLinkFollowTheScreen) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
         const Drawn drawn = drawAll(c.width, c.height);
-        EXPECT_EQ(drawn.bannerWidth, c.banner);
+        const int bannerHeight = game->bannerRegion->height();
+        EXPECT_EQ(game->bannerRegion->frameWidth(), c.banner);
         for (const Frame* frame : {&drawn.menu, &drawn.options, &drawn.scores}) {
-            EXPECT_GT(frame->countNot(background, 0, drawn.bannerHeight), c.banner * drawn.bannerHeight / 2)
+            EXPECT_GT(frame->countNot(background, 0, bannerHeight), c.banner * bannerHeight / 2)
                 << "the banner is drawn";
             // A tall menu brings the panel up against the banner (at 320 x 240 its top line is the
             // banner's last row), so the bands are sought from a little above the banner's foot.
-            EXPECT_TRUE(frame->hasEdgeBelow(drawn.bannerHeight - 4, c.edge)) << "the panel's frame bands";
+            EXPECT_TRUE(frame->hasEdgeBelow(bannerHeight - 4, c.edge)) << "the panel's frame bands";
         }
-        EXPECT_TRUE(drawn.linkActive);
-        EXPECT_EQ(drawn.linkText, u"brinmoor.example (4)");
-        EXPECT_NEAR((drawn.link.left + drawn.link.right) / 2, c.linkSpan / 2, 1);
-        EXPECT_TRUE(drawn.link.bottom <= drawn.ornament.top || drawn.link.right <= drawn.ornament.left)
-            << "clear of the ornament";
-        EXPECT_GT(drawn.link.top, drawn.ornament.top - 2 * (drawn.link.bottom - drawn.link.top)) << "at the foot";
+        EXPECT_TRUE(game->webLink.active);
+        EXPECT_EQ(game->webLink.text, u"brinmoor.example (4)");
+        EXPECT_NEAR((link().left + link().right) / 2, c.linkSpan / 2, 1);
+        const Rect ornament = {c.width - game->cornerOrnament->frameWidth() - 2,
+                               c.height - game->cornerOrnament->height() - 2, c.width - 2, c.height - 2};
+        EXPECT_TRUE(link().bottom <= ornament.top || link().right <= ornament.left) << "clear of the ornament";
+        EXPECT_GT(link().top, ornament.top - 2 * game->webLink.getHeight()) << "at the foot";
     }
 }
 
