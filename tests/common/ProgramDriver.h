@@ -47,17 +47,11 @@ public:
     bool closeWindow() {
         backend->pushMessage({platform::WM_CLOSE, 0, 0});
         platform::Message message;
-        bool quit = false;
-        while (platform::peekMessage(message)) {
-            if (message.message == platform::WM_QUIT) {
-                quit = true;
-                break;
-            }
+        while (platform::peekMessage(message) && message.message != platform::WM_QUIT)
             platform::dispatchMessage(message);
-        }
-        quit = quit || program->quitRequested;
-        if (quit) shutDown();
-        return quit;
+        if (!program->quitRequested) return false;
+        shutDown();
+        return true;
     }
 
     void pump() {
