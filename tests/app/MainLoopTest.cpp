@@ -130,7 +130,7 @@ TEST_F(MainLoop, EveryEndFinishesItsFrameHandlesQueuedInputAndExitsOnce) {
         EXPECT_EQ(app.trace().find("exit"), app.trace().size() - 4) << "onExit runs once";
         EXPECT_EQ(backend.presentCount(), static_cast<uint64_t>(lastFrame));
         EXPECT_EQ(backend.lastFrame()[0], marker);
-        EXPECT_EQ(tickCount(), onDemand ? 0u : app.frameTimes.back() + 25);
+        EXPECT_EQ(tickCount(), onDemand ? 0u : app.frameTimes.back() + framePeriodMs);
         if (closing.message == WM_CLOSE) {
             EXPECT_FALSE(app.continuousFrames);
         }

@@ -82,6 +82,7 @@ TEST_F(DataFiles, AnEditThatChangesTheLengthClearsTheScores) {
         EXPECT_EQ(game->highScores[0].entryLevel, 3);
         EXPECT_EQ(game->highScores[0].difficultyName, u"Normal");
         EXPECT_EQ(game->highScores[0].modeText, u"Subtract (6)");
+        EXPECT_TRUE(game->highScores[0].spareText.empty());
         shutDown();
         emptyDataRoot();
     }
