@@ -153,7 +153,6 @@ void ArcadeGame::leaveGameOver() {
 
 bool ArcadeGame::onKeyUp(uint32_t key) {
     keyHeld[key & 0xFF] = false;
-    heldAtGameOver[key & 0xFF] = false;
     return GameApp::onKeyUp(key);
 }
 
@@ -172,7 +171,7 @@ bool ArcadeGame::gameOverKeyDown(uint32_t key, FocusKey focusKey) {
         return true;
     }
     const bool tooSoon = platform::tickCount() - gameOverSince < gameOverGuardMs;
-    if (tooSoon || heldAtGameOver[key & 0xFF]) return true;
+    if (tooSoon) return true;
     const bool reviewFocused = focusKey == FocusKey::Press && focusShown() && focusedWidget() == &reviewButton;
     if (key == reviewKey || reviewFocused) {
         openReview();
@@ -278,7 +277,6 @@ void ArcadeGame::endGame() {
     gameOver = true;
     reviewing = false;
     gameOverSince = platform::tickCount();
-    heldAtGameOver = keyHeld;
     if (gameOverSound) gameOverSound->playSound();
 }
 

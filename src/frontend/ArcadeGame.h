@@ -224,8 +224,7 @@ private:
     bool onOptionsScreen = false;
     std::vector<int32_t> mainMenuKeys;  // the digit key of each main-menu entry
     uint32_t gameOverSince = 0;
-    std::array<bool, 256> keyHeld{};
-    std::array<bool, 256> heldAtGameOver{};
+    std::array<bool, 256> keyHeld{};     // down and not yet up: a repeat of it never acts on game over
     history::SessionId session = 0;      // the game in play; 0 when none
     history::SessionId lastSession = 0;  // the game last ended, which the review shows
     int32_t titleX = 0;
