@@ -1,8 +1,6 @@
 #pragma once
 // The arithmetic game on the headless backend, started as the program starts it with the data files
 // under a temporary root, and driven by the tests' one driver (common/ProgramDriver.h).
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,8 +8,6 @@
 #include "common/HeadlessProgramTest.h"
 #include "common/ProgramDriver.h"
 #include "game/MathGame.h"
-#include "platform/Platform.h"
-#include "platform/headless/HeadlessBackend.h"
 #include "resources/ArtLayout.h"
 
 inline constexpr uint32_t starKey = platform::VK_F8;
@@ -49,10 +45,14 @@ protected:
 
     // The keypad's key of a digit (the drawn one, for the zero of the three-row layout).
     Button& keyOf(char digit) {
-        for (Button& k : game->play.keypad.keys) {
+        for (Button& k : game->play.keypad.keys)
             if (k.text == std::u16string(1, static_cast<char16_t>(digit))) return k;
-        }
         return game->play.keypad.keys[0];
+    }
+    // The stylus goes down (WM_LBUTTONDOWN) or up a little inside a widget, queued for the next pump.
+    void stylus(uint32_t message, const Widget& widget) {
+        const uint32_t held = message == platform::WM_LBUTTONDOWN;
+        backend->pushMessage({message, held, platform::makePointLParam(widget.x + 2, widget.y + 2)});
     }
 
     const Round& round() const { return game->round; }
@@ -75,9 +75,8 @@ protected:
     // The sounds since the mark, without the clock's ticks.
     std::vector<int> soundsSince(size_t mark) const {
         std::vector<int> ids;
-        for (size_t i = mark; i < backend->sounds().size(); ++i) {
+        for (size_t i = mark; i < backend->sounds().size(); ++i)
             if (backend->sounds()[i].id != art::tickSoundId) ids.push_back(backend->sounds()[i].id);
-        }
         return ids;
     }
 

@@ -19,11 +19,10 @@ std::pair<int, int32_t> optionsOf(const MathGame& game) {
 // change the game's options out of the player's sight.
 TEST_F(OptionsTest, OptionKeysActOnlyOnTheGameScreen) {
     boot(240, 320);
-    for (uint32_t k : {'2', '4', '5', '8', '0', '3', '6', '7', '8', '0'}) key(k);
+    type("2458036780");
     EXPECT_EQ(optionsOf(*game), std::pair(15, DifficultyNormal));
 
-    key('1');
-    for (uint32_t k : {'4', '5', '8'}) key(k);
+    type("1458");
     EXPECT_EQ(optionsOf(*game), std::pair(6, DifficultyHard));
     key(platform::VK_ESCAPE);
     EXPECT_EQ(game->screen, ScreenMainMenu);
@@ -32,8 +31,7 @@ TEST_F(OptionsTest, OptionKeysActOnlyOnTheGameScreen) {
 
 TEST_F(OptionsTest, NoGameStartsWithoutAnOperation) {
     boot(240, 320);
-    key('1');
-    for (uint32_t k : {'5', '6', '7', '8', '1'}) key(k);
+    type("156781");
     frame();
     tap(game->options.startButton);
     frames(2);
@@ -54,7 +52,7 @@ TEST_F(OptionsTest, NoGameStartsWithoutAnOperation) {
 
 TEST_F(OptionsTest, OptionsOutliveTheProgramAndDamagedOnesAreIgnored) {
     boot(240, 320);
-    for (uint32_t k : {'1', '4', '8'}) key(k);
+    type("148");
     boot(240, 320);
     EXPECT_EQ(optionsOf(*game), std::pair(7, DifficultyHard));
     shutDown();

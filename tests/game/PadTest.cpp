@@ -19,8 +19,9 @@ protected:
         const Widget* widget = focusedWidget();
         return widget ? std::string(widget->text.begin(), widget->text.end()) : "(none)";
     }
-    // Towards a control, as a player steers: up or down until the focus is level with it, then across.
-    void reach(Widget& target) {
+    // Towards a control, as a player steers: up or down until the focus is level with it, then across; then
+    // A presses it when asked to.
+    void reach(Widget& target, bool thenA = false) {
         for (int i = 0; i < 12 && focusedWidget() != &target; ++i) {
             Widget& at = *focusedWidget();
             if (target.y >= at.y + at.getHeight() || target.y + target.getHeight() <= at.y) {
@@ -30,17 +31,18 @@ protected:
             }
         }
         ASSERT_EQ(focusedWidget(), &target) << focused();
+        if (thenA) press("a");
     }
     // An answer typed by pad: on the keypad, or where there is none on the digit selector, which
     // turns up until it shows the digit.
     void enter(const std::string& digits) {
         for (char digit : digits) {
             if (game->play.layout().keypadShown) {
-                reach(keyOf(digit));
-            } else {
-                ASSERT_EQ(focusedWidget(), &game->play.digitSelector);
-                while (game->play.digitSelector.digit != digit - '0') press("dpup");
+                reach(keyOf(digit), true);
+                continue;
             }
+            ASSERT_EQ(focusedWidget(), &game->play.digitSelector);
+            while (game->play.digitSelector.digit != digit - '0') press("dpup");
             press("a");
         }
     }
@@ -55,20 +57,16 @@ TEST_F(PadTest, AWholeGameByPadAtEveryLayout) {
     for (auto [width, height] : {std::pair(176, 220), std::pair(240, 320), std::pair(640, 480)}) {
         SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
         boot(width, height);
-        reach(game->mainMenu.items[3]);  // Options (2)
-        press("a");
+        reach(game->mainMenu.items[3], true);  // Options (2)
         ASSERT_EQ(game->screen, ScreenOptions);
         press("b");
         press("b");
         ASSERT_TRUE(game->screen == ScreenMainMenu && !game->quitRequested) << "B never quits";
 
-        reach(game->mainMenu.items[0]);  // Play (1)
-        press("a");
+        reach(game->mainMenu.items[0], true);  // Play (1)
         ASSERT_TRUE(game->optionsShown());
-        reach(game->options.difficultyRow.items[DifficultyHard]);
-        press("a");
-        reach(game->options.startButton);
-        press("a");
+        reach(game->options.difficultyRow.items[DifficultyHard], true);
+        reach(game->options.startButton, true);
         ASSERT_FALSE(game->optionsShown());
 
         for (int i = 0; i < 3; ++i) enter(rightAnswer());

@@ -27,29 +27,27 @@ TEST_F(PlayTest, AnswersAreJudgedByLengthAndScoredByTime) {
     key(platform::VK_NUMPAD0);  // NumLock makes the keypad's digits the digit keys
     EXPECT_EQ(round().score(), 18) << "1200 at its fourth digit; the wrong 8 cost three seconds";
 
-    waitMs(3000);
-    pose(2, OpAddition, 2);
-    key('4');
-    EXPECT_EQ(round().score(), 26) << "3 seconds later: 8";
-    waitMs(15000);
-    pose(2, OpAddition, 3);
-    key('5');
-    EXPECT_EQ(round().score(), 27) << "15 seconds later: 1";
+    for (const auto& [ms, score] : {std::pair{3000, 26}, {15000, 27}}) {
+        waitMs(ms);
+        pose(2, OpAddition, 2);
+        key('4');
+        EXPECT_EQ(round().score(), score) << ms << " ms later: 8, then 1";
+    }
     frame();
     EXPECT_EQ(game->score, round().score()) << "the front-end's counter follows";
 }
 
 TEST_F(PlayTest, TheDifficultySetsTheTimeBonusAndPenalty) {
-    for (const auto& [difficulty, bonus, penalty] :
-         {std::tuple{DifficultyEasy, 4, 2}, {DifficultyNormal, 2, 3}, std::tuple{DifficultyHard, 2, 4}}) {
+    for (int32_t difficulty : {DifficultyEasy, DifficultyNormal, DifficultyHard}) {
+        const DifficultySettings settings = difficultySettings(difficulty);
         startPlaying(240, 320, difficulty);
         game->round.clock().startClock(30, 60);
         pose(1, OpAddition, 1);
         key('2');
-        EXPECT_EQ(round().clock().secondsLeft(), 30 + bonus);
+        EXPECT_EQ(round().clock().secondsLeft(), 30 + settings.timeBonus);
         pose(1, OpAddition, 1);
         key('5');
-        EXPECT_EQ(round().clock().secondsLeft(), 30 + bonus - penalty);
+        EXPECT_EQ(round().clock().secondsLeft(), 30 + settings.timeBonus + settings.timePenalty);
     }
 }
 
@@ -105,22 +103,19 @@ TEST_F(PlayTest, KeypadTapsTypeAsTheDigitKeysDoAndLeftOverTapsDoNotActLater) {
 
     // A slow tap: typed when the stylus goes down, not again when it comes up.
     pose(40, OpAddition, 2);
-    const Button& four = keyOf('4');
-    const int32_t at = platform::makePointLParam(four.x + 2, four.y + 2);
-    backend->pushMessage({platform::WM_LBUTTONDOWN, 1, at});
+    stylus(platform::WM_LBUTTONDOWN, keyOf('4'));
     frames(2);
-    backend->pushMessage({platform::WM_LBUTTONUP, 0, at});
+    stylus(platform::WM_LBUTTONUP, keyOf('4'));
     frames(2);
     EXPECT_EQ(round().answer(), u"4");
 
     // A latch left on a widget whose screen has gone must not act when the widget is shown again.
     answerUntil(&ProblemGenerator::isChallenge);
     frame();
-    Button& skip = game->play.skipButton;
-    backend->pushMessage({platform::WM_LBUTTONDOWN, 1, platform::makePointLParam(skip.x + 5, skip.y + 5)});
+    stylus(platform::WM_LBUTTONDOWN, game->play.skipButton);
     pump();
     type(rightAnswer());
-    backend->pushMessage({platform::WM_LBUTTONUP, 0, platform::makePointLParam(skip.x + 5, skip.y + 5)});
+    stylus(platform::WM_LBUTTONUP, game->play.skipButton);
     frames(2);
     ASSERT_EQ(round().level(), 2);
     answerUntil(&ProblemGenerator::isChallenge);

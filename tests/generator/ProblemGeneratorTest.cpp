@@ -43,12 +43,21 @@ std::vector<int32_t> dividendsFrom(int32_t start) {
     scratch.buildDividendPool(start);
     return {scratch.dividendPool.begin(), scratch.dividendPool.end()};
 }
-// True when the values are exactly lo..hi, each once.
-bool isRange(std::vector<int32_t> values, int32_t lo, int32_t hi) {
-    std::vector<int32_t> expected(std::max(0, hi - lo + 1));
-    std::iota(expected.begin(), expected.end(), lo);
-    std::ranges::sort(values);
-    return values == expected;
+// lo, lo + 1, ..., hi.
+std::vector<int32_t> run(int32_t lo, int32_t hi) {
+    std::vector<int32_t> values(std::max(0, hi - lo + 1));
+    std::iota(values.begin(), values.end(), lo);
+    return values;
+}
+// The level's two operand bags as they were filled, sorted: what is left in them and what the posed and the
+// prepared problem took. Exact in a round of additions, whose operands keep the order they were drawn in.
+std::pair<std::vector<int32_t>, std::vector<int32_t>> bagsOf(const ProblemGenerator& gen) {
+    std::vector<int32_t> firsts{gen.firstPool.begin(), gen.firstPool.end()};
+    std::vector<int32_t> seconds{gen.secondPool.begin(), gen.secondPool.end()};
+    for (const Problem& p : {gen.current, gen.prepared}) firsts.push_back(p.first), seconds.push_back(p.second);
+    std::ranges::sort(firsts);
+    std::ranges::sort(seconds);
+    return {firsts, seconds};
 }
 
 TEST(ProblemGenerator, PoolsDivisorsAndResults) {
@@ -56,7 +65,8 @@ TEST(ProblemGenerator, PoolsDivisorsAndResults) {
     pool.fillRange(1, 10);
     std::vector<int32_t> taken;
     while (!pool.empty()) taken.push_back(pool.takeRandom());
-    EXPECT_TRUE(isRange(taken, 1, 10)) << "drawn without putting back";
+    std::ranges::sort(taken);
+    EXPECT_EQ(taken, run(1, 10)) << "drawn without putting back";
     EXPECT_EQ(pool.takeRandom(), 0);
     pool.fillRange(5, 4);
     EXPECT_EQ(pool.count, 0);
@@ -80,42 +90,41 @@ TEST(ProblemGenerator, RangesWidenLevelByLevelUpToTheCap) {
     for (const auto& [level, difficulty, firstLo, firstHi, secondLo, secondHi] : rows) {
         Round round(difficulty, 1, 5);  // additions keep their drawn order, so the bags can be reassembled
         for (int l = 1; l < level; ++l) round.gen.levelUp();
-        const ProblemGenerator& gen = round.gen;
-        std::vector<int32_t> firsts{gen.firstPool.begin(), gen.firstPool.end()};
-        std::vector<int32_t> seconds{gen.secondPool.begin(), gen.secondPool.end()};
-        for (const Problem& p : {gen.current, gen.prepared}) firsts.push_back(p.first), seconds.push_back(p.second);
-        EXPECT_TRUE(isRange(firsts, firstLo, firstHi) && isRange(seconds, secondLo, secondHi))
+        EXPECT_EQ(bagsOf(round.gen), std::pair(run(firstLo, firstHi), run(secondLo, secondHi)))
             << "level " << level << " difficulty " << difficulty;
     }
 }
 
 // Every problem of every mix, difficulty and level is one of the chosen operations, with exact divisions
-// from the level's run of dividends and otherwise one operand from each range, larger first for
-// subtraction and multiplication; the challenge from its own wider ranges. With both multiplication and
-// division, the last ordinary problem's first operand decides the challenge's operation.
+// from the level's run of dividends and otherwise one operand from each of the level's ranges (as a round
+// of additions at the same difficulty and level fills its bags), larger first for subtraction and
+// multiplication; the challenge goes beyond the level's range. With both multiplication and division, the
+// last ordinary problem's first operand decides the challenge's operation.
 TEST(ProblemGenerator, EveryMixDifficultyAndLevelPosesSoundProblems) {
     for (unsigned mask = 1; mask < 16; ++mask) {
         for (int difficulty = DifficultyEasy; difficulty <= DifficultyHard; ++difficulty) {
             for (uint32_t seed = 0; seed < 4 && !HasFailure(); ++seed) {
-                Round round(difficulty, mask, seed * 7919u + mask);
+                Round round(difficulty, mask, seed * 7919u + mask), additions(difficulty, 1, seed);
                 for (int level = 1; level <= 45 && !HasFailure(); ++level) {
                     SCOPED_TRACE(testing::Message()
                                  << "mask " << mask << " difficulty " << difficulty << " level " << level);
-                    const int32_t top = round.gen.maxFirst, side = round.gen.maxSecond;
-                    const bool hard = difficulty == DifficultyHard;
+                    const auto [firsts, seconds] = bagsOf(additions.gen);
+                    additions.gen.levelUp();
                     const std::vector<Problem> posed = round.playLevel();
                     for (size_t i = 0; i < posed.size(); ++i) {
                         const Problem& p = posed[i];
                         const bool challenge = i == posed.size() - 1;
-                        const int32_t lo1 = challenge ? top + 4 : hard ? (level == 1 ? 4 : std::max(1, top - 11)) : 1;
-                        const int32_t hi1 = challenge ? top + 16 : top, hi2 = challenge ? side + 6 : side;
-                        const int32_t lo2 = challenge ? 4 : hard ? std::max(1, side - 11) : 1;
-                        auto fits = [&](int32_t a, int32_t b) { return a >= lo1 && a <= hi1 && b >= lo2 && b <= hi2; };
-                        const std::vector<int32_t> dividends = dividendsFrom(challenge ? top + 20 : top);
+                        auto fits = [&](int32_t a, int32_t b) {
+                            return challenge ? a > firsts.back() && b >= 1
+                                             : std::ranges::binary_search(firsts, a) &&
+                                                   std::ranges::binary_search(seconds, b);
+                        };
                         const bool sound =
                             p.op == OpDivision
-                                ? std::ranges::count(dividends, p.first) == 1 && p.second >= 1 &&
-                                      p.first % p.second == 0 && (p.second == 1 || p.second <= p.first / 2)
+                                ? p.second >= 1 && p.first % p.second == 0 &&
+                                      (p.second == 1 || p.second <= p.first / 2) &&
+                                      (challenge ? p.first > firsts.back()
+                                                 : std::ranges::count(dividendsFrom(firsts.back()), p.first) == 1)
                             : p.op == OpAddition
                                 ? fits(p.first, p.second)
                                 : p.first >= p.second && (fits(p.first, p.second) || fits(p.second, p.first));

@@ -1,4 +1,4 @@
-// Buttons, check boxes and links: their size by the font, their colours and latches under the stylus, and
+// Buttons, check boxes and links: a button's width by the font, their colours and latches under the stylus, and
 // what a tap or a key does with them.
 #include "WidgetFixture.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -41,11 +41,9 @@ TEST_F(ButtonTest, LatchesAndColoursFollowTheStylusEvenWhenHiddenAndTheTextIsNev
     EXPECT_TRUE(button.takeClickLatch());
 }
 
-// The box is 16 pixels below an ascent of 16 and 32 from it on, with a tick one or three pixels thick.
-TEST_F(ButtonTest, CheckBoxTogglesOnReleaseInsideTheBoxAndGrowsWithTheFont) {
+TEST_F(ButtonTest, CheckBoxTogglesOnReleaseInsideTheBox) {
     CheckBox box;
     box.text = u"Sound On (1)";
-    EXPECT_EQ(box.getWidth(), 16) << "no font";
     useFontWithAscent(13);
     box.draw();
     tap(5, 5);  // nothing bound yet
@@ -58,15 +56,6 @@ TEST_F(ButtonTest, CheckBoxTogglesOnReleaseInsideTheBoxAndGrowsWithTheFont) {
     press(5, 5), release(100, 100);
     tap(box.getWidth() + 5, 5);  // on the label
     EXPECT_TRUE(flag);
-
-    for (const auto& [ascent, side, thinnest, thickest] : {std::tuple{15, 16, 1, 2}, std::tuple{16, 32, 3, 4}}) {
-        ASSERT_EQ(useFontWithAscent(ascent).ascent(), ascent);
-        box.draw();
-        int tick = 0;  // across the middle row, anti-aliased edges included
-        for (int32_t x = 1; x < box.getWidth(); ++x) tick += pixel(x, box.getHeight() / 2) != stored(paletteLightBlue);
-        EXPECT_EQ(box.getHeight(), side);
-        EXPECT_TRUE(tick >= thinnest && tick <= thickest) << tick;
-    }
 }
 
 // Held, the underline turns green; inactive (where the screen is too small to aim at it) it takes no tap,

@@ -13,34 +13,33 @@ protected:
         useFontWithAscent(13);
         for (const char16_t* label : {u"Easy (2)", u"Normal (3)", u"Hard (4)"}) row.addItem(label);
         row.setPosition(10, 20);
-        row.width = row.items[0].getWidth() + row.items[1].getWidth() + row.items[2].getWidth() + 80;
+        row.width = row.items[0].getWidth() + row.items[1].getWidth() + row.items[2].getWidth() + 80;  // gaps of 20
     }
-    int32_t itemX(int i) { return row.items[i].x; }
-    // Drawn as in a frame, then the space before each item.
-    std::vector<int32_t> gaps() {
+    // Drawn as in a frame.
+    void drawRow() {
         clearHitList();
         row.draw();
-        return {itemX(0) - row.x, itemX(1) - itemX(0) - row.items[0].getWidth(),
-                itemX(2) - itemX(1) - row.items[1].getWidth()};
     }
+    // Just inside an item's box, and a point on the item away from its edges.
+    Rgb inside(int i) const { return pixel(row.items[i].x + 1, 22); }
+    void tapItem(int i) { tap(row.items[i].x + 2, 22); }
     OptionRow row;
 };
 
-// Framed, the row has four equal gaps, one at each end; plain, the first item starts at its left edge.
-TEST_F(OptionRowTest, EqualGapsFramedOrNotAndOnlyTheSelectedItemBoxed) {
-    EXPECT_EQ(gaps(), (std::vector<int32_t>{20, 20, 20}));
-    EXPECT_EQ(pixel(itemX(0) + 1, 22), stored(paletteWhite));
-    EXPECT_EQ(pixel(itemX(1) + 1, 22), stored(paletteLightBlue));
-    EXPECT_EQ(hitListEntry(hitListCount() - 1), &row) << "after its items";
+// Framed, only the selected item has its white box; plain, it has a light blue one, light green while held.
+// The row registers after its items, so that a press reaches them first.
+TEST_F(OptionRowTest, OnlyTheSelectedItemIsBoxedFramedOrNot) {
+    drawRow();
+    EXPECT_EQ(std::pair(inside(0), inside(1)), std::pair(stored(paletteWhite), stored(paletteLightBlue)));
+    EXPECT_EQ(hitListEntry(hitListCount() - 1), &row);
 
     row.framed = false;
     useTarget(240, 160);
-    EXPECT_EQ(gaps(), (std::vector<int32_t>{0, 20, 20}));
-    EXPECT_EQ(pixel(itemX(0) + 1, 22), stored(paletteLightBlue));
-    EXPECT_EQ(pixel(itemX(1) + 1, 22), rgbFrom565(background)) << "plain text";
-    press(itemX(0) + 2, 22);
-    gaps();
-    EXPECT_EQ(pixel(itemX(0) + 1, 22), stored(paletteLightGreen));
+    drawRow();
+    EXPECT_EQ(std::pair(inside(0), inside(1)), std::pair(stored(paletteLightBlue), rgbFrom565(background)));
+    press(row.items[0].x + 2, 22);
+    drawRow();
+    EXPECT_EQ(inside(0), stored(paletteLightGreen));
 }
 
 TEST_F(OptionRowTest, ATapMovesTheSelectionAndIndicesThatNameNoChoiceAreIgnored) {
@@ -48,15 +47,15 @@ TEST_F(OptionRowTest, ATapMovesTheSelectionAndIndicesThatNameNoChoiceAreIgnored)
     for (bool framed : {true, false}) {
         row.framed = framed;
         row.select(0);
-        gaps();
-        tap(itemX(0) + 2, 22);  // already selected
+        drawRow();
+        tapItem(0);  // already selected
         EXPECT_EQ(row.selectedIndex(), 0);
-        gaps();
-        tap(itemX(2) + 2, 22);
+        drawRow();
+        tapItem(2);
         EXPECT_EQ(row.selectedIndex(), 2);
         EXPECT_FALSE(row.items[0].chosen);
-        gaps();
-        tap(itemX(1) - 5, 22);  // between two choices
+        drawRow();
+        tap(row.items[1].x - 5, 22);  // between two choices
         EXPECT_EQ(row.selectedIndex(), 2);
     }
     for (int32_t damaged : {-1, 3, 10, 250}) row.select(damaged);  // as a damaged settings file may ask
