@@ -28,12 +28,10 @@ protected:
     long allocationsInSteadyFrames() {
         soundOn = false;  // the headless backend's log of sounds grows; the settings saved for it settle first
         ProblemGenerator& generator = game->round.generator();
-        const Problem current = generator.current;
-        const Problem prepared = generator.prepared;
+        const std::pair kept(generator.current, generator.prepared);
         generator.current = generator.prepared = Problem{67890, 12345, OpMultiplication};
         frames(2);
-        generator.current = current;
-        generator.prepared = prepared;
+        std::tie(generator.current, generator.prepared) = kept;
         frames(2);
         allocations = 0;
         counting = true;

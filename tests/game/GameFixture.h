@@ -40,6 +40,7 @@ protected:
         key(static_cast<uint32_t>('2' + difficulty));
         key('1');
         frame();
+        heard = backend->sounds().size();
         ASSERT_FALSE(game->optionsShown());
     }
 
@@ -71,14 +72,14 @@ protected:
         }
     }
 
-    size_t soundMark() const { return backend->sounds().size(); }
-    // The sounds since the mark, without the clock's ticks.
-    std::vector<int> soundsSince(size_t mark) const {
+    // The sounds since the last call (or since play started), without the clock's ticks.
+    std::vector<int> newSounds() {
         std::vector<int> ids;
-        for (size_t i = mark; i < backend->sounds().size(); ++i)
-            if (backend->sounds()[i].id != art::tickSoundId) ids.push_back(backend->sounds()[i].id);
+        for (; heard < backend->sounds().size(); ++heard)
+            if (backend->sounds()[heard].id != art::tickSoundId) ids.push_back(backend->sounds()[heard].id);
         return ids;
     }
+    size_t heard = 0;
 
     std::unique_ptr<MathGame> game;
 };
