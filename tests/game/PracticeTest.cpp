@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
+#include <map>
 #include <random>
 #include <string>
 #include <string_view>
@@ -50,23 +50,21 @@ TEST(PracticePlan, WeakFactsFillTwoFifthsToThreeFifthsNeverTwiceInARowWithFewNew
         const std::vector<PracticeFact> plan = planPractice(candidates, seed);
         SCOPED_TRACE(seed);
         ASSERT_EQ(plan.size(), size_t{practiceLength});
-        const auto kindOf = [&](const PracticeFact& fact) {
-            const auto found = std::ranges::find(candidates, fact, &PracticeCandidate::fact);
-            return found == candidates.end() ? std::optional<Familiarity>() : found->familiarity;
-        };
-        const auto count = [&](Familiarity kind) {
-            return std::ranges::count(candidates, kind, &PracticeCandidate::familiarity);
-        };
+        using enum Familiarity;
+        std::map<Familiarity, int> inCandidates, inPlan;  // how many facts of each kind
+        for (const PracticeCandidate& candidate : candidates) ++inCandidates[candidate.familiarity];
         std::vector<PracticeFact> newFacts;
         for (size_t i = 0; i < plan.size(); ++i) {
+            const auto found = std::ranges::find(candidates, plan[i], &PracticeCandidate::fact);
+            ASSERT_NE(found, candidates.end()) << "a fact that is no candidate at " << i;
+            ++inPlan[found->familiarity];
             EXPECT_TRUE(i == 0 || plan[i] != plan[i - 1]) << "twice in a row at " << i;
-            EXPECT_TRUE(kindOf(plan[i])) << "a fact that is no candidate at " << i;
-            if (kindOf(plan[i]) == Familiarity::New && std::ranges::find(newFacts, plan[i]) == newFacts.end())
+            if (found->familiarity == New && std::ranges::find(newFacts, plan[i]) == newFacts.end())
                 newFacts.push_back(plan[i]);
             const Problem problem = plan[i].problem();
             EXPECT_TRUE(difficulty != DifficultyHard || std::min(problem.second, problem.result()) >= 2) << "0 or 1";
         }
-        if (count(Familiarity::Weak) + count(Familiarity::Known) == 0) {
+        if (inCandidates[Weak] + inCandidates[Known] == 0) {
             // No history: twenty different facts spread over every operation chosen.
             for (size_t i = 0; i < plan.size(); ++i) EXPECT_EQ(std::ranges::count(plan, plan[i]), 1);
             for (const PracticeCandidate& candidate : candidates)
@@ -74,9 +72,8 @@ TEST(PracticePlan, WeakFactsFillTwoFifthsToThreeFifthsNeverTwiceInARowWithFewNew
             continue;
         }
         EXPECT_LE(newFacts.size(), size_t{mostNewFacts});
-        const auto weak = std::ranges::count_if(plan, [&](const auto& f) { return kindOf(f) == Familiarity::Weak; });
-        const bool mixed = count(Familiarity::Weak) > 0 && count(Familiarity::Known) > 0;
-        EXPECT_TRUE(!mixed || (weak >= fewestWeak && weak <= mostWeak)) << weak << " weak facts";
+        const bool mixed = inCandidates[Weak] > 0 && inCandidates[Known] > 0;
+        EXPECT_TRUE(!mixed || (inPlan[Weak] >= fewestWeak && inPlan[Weak] <= mostWeak)) << inPlan[Weak] << " weak";
     }
 }
 
