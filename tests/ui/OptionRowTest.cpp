@@ -70,9 +70,7 @@ using ButtonColumnTest = WidgetTest;
 TEST_F(ButtonColumnTest, EntriesStackAndReportTheirClicksLowestFirst) {
     ASSERT_EQ(useFontWithAscent(12).ascent(), 12);
     ButtonColumn column;
-    for (const char16_t* label :
-         {u"Play (1)", u"Options (2)", u"Highscores (3)", u"Quit (0)", u"A", u"B", u"C", u"D", u"E"})
-        column.addItem(label);
+    for (char16_t label = u'A'; label <= u'I'; ++label) column.addItem(WString(1, label));
     EXPECT_EQ(column.itemCount, ButtonColumn::Capacity);
     column.itemCount = 4;
     column.spacing = 6;

@@ -14,13 +14,21 @@ struct Probe : Widget {
 
 using PointerModelTest = WidgetTest;
 
-TEST_F(PointerModelTest, AreaIncludesLeftAndTopEdgesOnly) {
+// The area takes its left and top edges only, and the clip cuts it at its top and bottom but not at its sides.
+TEST_F(PointerModelTest, AreaIncludesLeftAndTopEdgesOnlyAndIsCutAtTheClipTopAndBottom) {
     Probe flat(10, 20, 30, 0), box(10, 20, 30, 40);
     EXPECT_TRUE(tap(10, 20) && tap(39, 59));
     for (Point outside : {Point{40, 30}, Point{20, 60}, Point{9, 30}, Point{20, 19}})
         EXPECT_FALSE(dispatchPress(outside));
     EXPECT_EQ(flat.presses, 0);  // without area it is never hit
     EXPECT_EQ(box.clicks, 2);
+
+    useTarget(100, 50);
+    Probe above(-10, -10, 30, 30), below(90, 40, 30, 30);
+    EXPECT_EQ(above.hitRect(), (Rect{-10, 0, 20, 20}));
+    EXPECT_EQ(below.hitRect(), (Rect{90, 40, 120, 50}));
+    EXPECT_TRUE(press(-5, 0) && press(110, 49));
+    EXPECT_FALSE(press(5, -1) || press(95, 50));
 }
 
 TEST_F(PointerModelTest, EarlierWidgetWinsUnlessItPassesThePressOn) {
@@ -48,15 +56,6 @@ TEST_F(PointerModelTest, ReleaseGoesToTheFirstPressedWidgetOfTheLastFrame) {
     right.draw();
     EXPECT_TRUE(release(55, 5));
     EXPECT_EQ(right.clicks, 1);
-}
-
-TEST_F(PointerModelTest, HitAreaIsCutAtTheClipTopAndBottomButNotAtItsSides) {
-    useTarget(100, 50);
-    Probe above(-10, -10, 30, 30), below(90, 40, 30, 30);
-    EXPECT_EQ(above.hitRect(), (Rect{-10, 0, 20, 20}));
-    EXPECT_EQ(below.hitRect(), (Rect{90, 40, 120, 50}));
-    EXPECT_TRUE(press(-5, 0) && press(110, 49));
-    EXPECT_FALSE(press(5, -1) || press(95, 50));
 }
 
 TEST_F(PointerModelTest, OnlyAHundredWidgetsTakeTheStylusInOneFrame) {
