@@ -20,9 +20,8 @@ protected:
     // The keys that take touches, by index.
     std::vector<int32_t> listed() {
         std::vector<int32_t> keys;
-        for (int32_t i = 0; i < KeyGrid::KeyCount; ++i) {
+        for (int32_t i = 0; i < KeyGrid::KeyCount; ++i)
             for (int32_t e = 0; e < hitListCount(); ++e) keys.insert(keys.end(), hitListEntry(e) == &grid.key(i), i);
-        }
         return keys;
     }
     KeyGrid grid;
