@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
 # Compares the frame work of this tree with that of an earlier commit, in instructions per frame as
 # Valgrind's callgrind counts them: unlike times, the counts do not move with the load of a shared
-# machine. Usage: bench/compare REV [BUILD]   (BUILD: this tree's bench build, default build/bench)
+# machine. Usage: bench/compare.sh REV [BUILD]   (BUILD: this tree's bench build, default build/bench)
 #
 # Each frame benchmark runs twice under callgrind, briefly and for longer; the difference of the two
 # runs' inclusive cost of GameApp::stepFrame over the difference of their calls is the steady frame,
 # nearly free of the first frames that fill the glyph cache and of the frames a benchmark's set-up
 # steps through (the challenge is reached by answering): expect a few per cent of scatter there.
 set -euo pipefail
-rev=${1:?usage: bench/compare REV [BUILD]}
+rev=${1:?usage: bench/compare.sh REV [BUILD]}
 build=${2:-build/bench}
 here=$(cd "$(dirname "$0")/.." && pwd)
-command -v valgrind >/dev/null || { echo "bench/compare: valgrind is missing (make deps)" >&2; exit 2; }
-[ -x "$build/bench/vx-bench" ] || { echo "bench/compare: no $build/bench/vx-bench (make bench)" >&2; exit 2; }
+command -v valgrind >/dev/null || { echo "bench/compare.sh: valgrind is missing (make deps)" >&2; exit 2; }
+[ -x "$build/bench/vx-bench" ] || { echo "bench/compare.sh: no $build/bench/vx-bench (make bench)" >&2; exit 2; }
 
 work=$(mktemp -d)
 cleanup() {
