@@ -94,8 +94,8 @@ TEST(ProblemGenerator, RangesWidenLevelByLevelUpToTheCap) {
 // Every problem of every mix, difficulty and level is one of the chosen operations, with exact divisions
 // from the level's run of dividends and otherwise one operand from each of the level's ranges (as a round
 // of additions at the same difficulty and level fills its bags), larger first for subtraction and
-// multiplication; the challenge goes beyond the level's range. With both multiplication and division, the
-// last ordinary problem's first operand decides the challenge's operation.
+// multiplication; the challenge from its own window above the level's range. With both multiplication and
+// division, the last ordinary problem's first operand decides the challenge's operation.
 TEST(ProblemGenerator, EveryMixDifficultyAndLevelPosesSoundProblems) {
     for (unsigned mask = 1; mask < 16; ++mask) {
         for (int difficulty = DifficultyEasy; difficulty <= DifficultyHard; ++difficulty) {
@@ -111,13 +111,14 @@ TEST(ProblemGenerator, EveryMixDifficultyAndLevelPosesSoundProblems) {
                         const Problem& p = posed[i];
                         const bool challenge = i == posed.size() - 1;
                         auto fits = [&](int32_t a, int32_t b) {
-                            return challenge ? a > hi1 && b >= 1 : a >= lo1 && a <= hi1 && b >= lo2 && b <= hi2;
+                            return challenge ? a >= hi1 + 4 && a <= hi1 + 16 && b >= 4 && b <= hi2 + 6
+                                             : a >= lo1 && a <= hi1 && b >= lo2 && b <= hi2;
                         };
                         const bool sound =
                             p.op == OpDivision
                                 ? p.second >= 1 && p.first % p.second == 0 &&
                                       (p.second == 1 || p.second <= p.first / 2) &&
-                                      (challenge ? p.first > hi1 : std::ranges::count(dividendsFrom(hi1), p.first) == 1)
+                                      std::ranges::count(dividendsFrom(challenge ? hi1 + 20 : hi1), p.first) == 1
                             : p.op == OpAddition
                                 ? fits(p.first, p.second)
                                 : p.first >= p.second && (fits(p.first, p.second) || fits(p.second, p.first));
