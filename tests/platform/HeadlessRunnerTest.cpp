@@ -1,11 +1,10 @@
-// The headless runner: scripted input at its virtual times, and the lines it prints for the sounds
-// played and the answers typed. (Shots are checked against the program, in tests/scripts/cli.sh.)
+// The headless runner: scripted input at its virtual times, and the lines it prints for the answers
+// typed. (Sounds are tests/support's, shots and a streamed script the program's, in tests/scripts.)
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/common/Wave.h"
 #include "platform/headless/HeadlessBackend.h"
 
 using namespace platform;
@@ -88,23 +87,4 @@ TEST_F(HeadlessRunner, AnswerTypesTheResultAndPrintsTheProblem) {
     pump();
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("line 2: answer"), std::string::npos);
     EXPECT_EQ(backend->finish(), 2);
-}
-
-// The runner prints one line for each sound that played, never for a dropped one.
-TEST_F(HeadlessRunner, PrintsTheSoundsThatPlayed) {
-    const uint32_t length = parseWave(findResource(ResourceType::Wave, 108)).durationMs();
-    if (length == 0 || !parseWave(findResource(ResourceType::Wave, 114)).valid())
-        GTEST_SKIP() << "this build embeds no WAVE resources 108 and 114";
-    backend->setEcho(true);
-    ::testing::internal::CaptureStdout();
-    backend->sleepMs(7);
-    backend->playSound(108, 0);
-    backend->sleepMs(1);
-    backend->playSound(114, SND_NOSTOP);
-    backend->playSound(999, 0);  // no such sound: nothing plays
-    backend->sleepMs(length);
-    backend->playSound(114, SND_NOSTOP);
-    backend->finish();
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "sound 108 at 7\nsound 114 at " + std::to_string(8 + length) + "\n");
 }

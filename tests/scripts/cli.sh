@@ -5,16 +5,7 @@
 # shots at the simulated screen's size, prints only its event lines, and replays identically.
 # usage: cli.sh PROGRAM SOURCE-DIR
 set -u
-exe=$(readlink -f "$1")
-source_dir=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_DATA_HOME="$work/xdg" SDL_AUDIODRIVER=dummy LSAN_OPTIONS="suppressions=$source_dir/tests/lsan.supp"
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/lib/common.bash"
 
 # Runs the program with a time limit, in the work folder; standard output and error go to files.
 run() { (cd "$work" && timeout 120 "$exe" "$@" >"$work/out" 2>"$work/err"); }
@@ -89,5 +80,4 @@ done
 cmp -s "$work/out1" "$work/out2" || fail "two runs of one script printed different events"
 cmp -s "$work/turned1.png" "$work/turned2.png" || fail "two runs of one script showed different frames"
 
-[ "$failures" -eq 0 ] || exit 1
-echo "command line and runner: all checks passed"
+finish "command line and runner"

@@ -4,10 +4,8 @@
 # fills the display (no bars, no corner cut off); virtual pads drive the X11 window (PadInput).
 # usage: handheld.sh PROGRAM SOURCE-DIR
 set -u
-exe=$(readlink -f "$1")
-source_dir=$2
-# shellcheck source=lib/xvfb.bash
-source "$source_dir/tests/scripts/lib/xvfb.bash"
+source "$(dirname "$0")/lib/common.bash"
+source "$(dirname "$0")/lib/xvfb.bash"
 
 mkdir -p "$work/fonts"
 ln -s /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$work/fonts/"
@@ -23,9 +21,7 @@ cmp -s "$work/none.png" "$work/dejavu.png" || fail "with no fonts the menu is no
 
 # A display of our own, clear of those the other window tests take.
 xvfb_screen=1280x720x24
-start_xvfb 121 140 || { fail "no X server could be started on :121 to :140"; exit 1; }
-export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$work/xdg"
-export LSAN_OPTIONS="suppressions=$source_dir/tests/lsan.supp"
+start_xvfb 121 140 || give_up "no X server could be started on :121 to :140"
 
 # The whole display shows the menu: its background over much of it, and no black bar in any corner.
 menu_background=$(screen_colour 0xFFE7DB)
@@ -37,16 +33,13 @@ fills_the_display() {
         [ "$(convert "$shot" -format "%[hex:p{$corner}]" info:)" != "000000" ] || return 1
     done
 }
-"$exe" --fullscreen --data-dir "$work/data" >/dev/null 2>"$work/program.err" &
-program_pid=$!
+open_window --fullscreen --data-dir "$work/data"
 wait_for 300 fills_the_display || fail "the full-screen game does not fill the 1280x720 display"
 kill -TERM "$program_pid"
-wait "$program_pid" || fail "the full-screen game ended with status $?"
-program_pid=""
+ends_cleanly SIGTERM
 
 timeout 120 "$(dirname "$exe")/tests/test_platform" --gtest_filter='PadInput.*' >"$work/pads.err" 2>&1 ||
     fail "virtual pads on the X11 window"
 grep -q "SKIPPED" "$work/pads.err" && fail "virtual pads were not tried"
 
-[ "$failures" -eq 0 ] || { show_logs; exit 1; }
-echo "handhelds and big screens on :$xvfb_display: all checks passed"
+finish "handhelds and big screens on $DISPLAY"

@@ -7,29 +7,11 @@
 # the test points XDG_DATA_HOME into a folder of its own, and the files must be kept there.
 # usage: real_window.sh PROGRAM SOURCE-DIR
 set -u
-exe=$(readlink -f "$1")
-source_dir=$2
-for tool in Xvfb xdpyinfo xdotool xwininfo import convert timeout; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (make test installs it)"; exit 1; }
-done
-
-# shellcheck source=lib/xvfb.bash
+source "$(dirname "$0")/lib/common.bash"
 source "$(dirname "$0")/lib/xvfb.bash"
-
-give_up() {
-    echo "FAIL: $*"
-    show_logs
-    exit 1
-}
 
 # An X server of our own on the first free display from :90 to :99.
 start_xvfb 90 99 || give_up "no X server could be started on :90 to :99"
-display=$DISPLAY
-export DISPLAY=$display SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
-export LSAN_OPTIONS="suppressions=$source_dir/tests/lsan.supp"
-export XDG_DATA_HOME="$work/xdg"
-
-program_windows() { xdotool search --onlyvisible --name '^Vortellanox$' 2>/dev/null; }
 
 # The frame background through the window's 24-bit visual: the front-end's light blue, or white.
 backgrounds=("#DEE7FF" "#FFFFFF")
@@ -37,22 +19,14 @@ backgrounds=("#DEE7FF" "#FFFFFF")
 shows_a_frame() {
     local size=$2 shot="$work/window.png"
     import -window "$1" "$shot" 2>/dev/null || return 1
-    [ "$(convert "$shot" -format '%wx%h' info:)" = "$size" ] || return 1
-    [ "$(colour_count "$shot")" -ge 2 ] || return 1
+    [ "$(picture_size "$shot")" = "$size" ] && [ "$(colour_count "$shot")" -ge 2 ] || return 1
     for colour in "${backgrounds[@]}"; do
         [ "$(share_of "$shot" "$colour")" -ge 10 ] && return 0
     done
     return 1
 }
 
-"$exe" --screen 240x320 >"$work/first.out" 2>"$work/first.err" &
-program_pid=$!
-alive() { kill -0 "$program_pid" 2>/dev/null; }
-window_up_or_ended() { ! alive || [ -n "$(program_windows)" ]; }
-wait_for 300 window_up_or_ended || give_up "no window named Vortellanox appeared within 30 s"
-alive || give_up "the program ended before its window appeared"
-window=$(program_windows | head -n 1)
-
+open_window --screen 240x320
 upright=$(scaled_size 240 320) || give_up "the X server did not tell its display's size"
 wait_for 100 has_size "$window" "$upright" || fail "the window is $(client_size "$window"), wanted $upright"
 wait_for 200 shows_a_frame "$window" "$upright" || fail "the window shows no frame with its background"
@@ -76,22 +50,13 @@ timeout 60 "$exe" --screen 240x320 >"$work/second.out" 2>"$work/second.err"
 status=$?
 [ "$status" -eq 0 ] || fail "the second copy ended with status $status"
 sleep 0.5
-[ "$(program_windows | wc -l)" -eq 1 ] || fail "$(program_windows | wc -l) windows after the second start, wanted 1"
+[ "$(windows_named Vortellanox | wc -l)" -eq 1 ] ||
+    fail "$(windows_named Vortellanox | wc -l) windows after the second start, wanted 1"
 alive || give_up "the first copy ended when the second started"
 
 # Without a window manager nothing can close the window politely; a hang-up becomes the close message.
 kill -HUP "$program_pid"
-ended() { ! alive; }
-wait_for 300 ended || give_up "the program did not end within 30 s of SIGHUP"
-wait "$program_pid"
-status=$?
-program_pid=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status after SIGHUP"
+ends_cleanly SIGHUP
 [ -s "$XDG_DATA_HOME/vortellanox/settings.dat" ] ||
     fail "no settings.dat in \$XDG_DATA_HOME/vortellanox after the close: the program did not shut down in order"
-if grep -Eq "AddressSanitizer|LeakSanitizer|runtime error" "$work/first.err"; then
-    fail "the sanitizers reported: $(grep -E -m3 "ERROR|runtime error" "$work/first.err")"
-fi
-
-[ "$failures" -eq 0 ] || { show_logs; exit 1; }
-echo "real window on $display: all checks passed"
+finish "real window on $DISPLAY"

@@ -6,26 +6,12 @@
 # high-score table byte-inverted, holding the game just played; the game screen must have shown.
 # usage: whole_game.sh PROGRAM SOURCE-DIR
 set -u
-exe=$1
-source_dir=$2
-for tool in Xvfb xdpyinfo xdotool xwininfo import convert timeout perl cmp od; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (make test installs it)"; exit 1; }
-done
-
-# shellcheck source=lib/xvfb.bash
-source "$source_dir/tests/scripts/lib/xvfb.bash"
-
-give_up() {
-    echo "FAIL: $*"
-    show_logs
-    exit 1
-}
+source "$(dirname "$0")/lib/common.bash"
+source "$(dirname "$0")/lib/xvfb.bash"
+need_tools perl cmp od
 
 # A display of our own, clear of the one the plain window test takes, so both can run at once.
 start_xvfb 100 120 || give_up "no X server could be started on :100 to :120"
-export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
-export LSAN_OPTIONS="suppressions=$source_dir/tests/lsan.supp"
-export XDG_DATA_HOME="$work/xdg"
 
 # The colours that tell the screens apart, as they look in the window.
 white=$(screen_colour 0xFFFFFF)           # the game's background, play and game over alike
@@ -36,13 +22,7 @@ text_blue=$(screen_colour 0xFF0000)       # "Game Over", the option headings
 menu_background=$(screen_colour 0xFFE7DB) # the front-end's screens
 
 data="$work/data"
-"$exe" --screen 240x320 --data-dir "$data" >"$work/program.out" 2>"$work/program.err" &
-program_pid=$!
-alive() { kill -0 "$program_pid" 2>/dev/null; }
-window_up_or_ended() { ! alive || [ -n "$(windows_named Vortellanox)" ]; }
-wait_for 300 window_up_or_ended || give_up "no window named Vortellanox appeared within 30 s"
-alive || give_up "the program ended before its window appeared"
-window=$(windows_named Vortellanox | head -n 1)
+open_window --screen 240x320 --data-dir "$data"
 size=$(client_size "$window")  # (the size the window opens at is real_window.sh's to check)
 window_w=${size%x*} window_h=${size#*x}
 timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard focus"
@@ -96,13 +76,7 @@ wait_for 100 on_game_options || give_up "the click on OK (0) at $ok_x,$ok_y did 
 press 0
 wait_for 100 on_main_menu || give_up "Menu (0) did not go back to the main menu"
 press 0
-
-ended() { ! alive; }
-wait_for 300 ended || give_up "the program did not end within 30 s of Quit (0)"
-wait "$program_pid" || fail "the program ended with status $?"
-program_pid=""
-grep -Eq "AddressSanitizer|LeakSanitizer|runtime error" "$work/program.err" &&
-    fail "the sanitizers reported: $(grep -E -m3 "ERROR|runtime error" "$work/program.err")"
+ends_cleanly "Quit (0)"
 
 # The game screen during play: drawn with more than a few colours (and, as playing() saw, on white).
 play_colours=$(colour_count "$work/play.png")
@@ -133,5 +107,4 @@ printf "$header"'0\n6\nNormal\n12\n +  -  x  \211 \n%d\n1\n'"$empty_row$empty_ro
     >"$work/scores.expected"
 expect_bytes "highscores.dat (inverted back)" "$work/scores.txt" "$work/scores.expected"
 
-[ "$failures" -eq 0 ] || { show_logs; exit 1; }
-echo "whole game on $DISPLAY: all checks passed (score $score)"
+finish "whole game on $DISPLAY (score $score)"

@@ -1,44 +1,10 @@
-# Shared by the real-window test scripts (sourced, never run by itself): a private Xvfb server, bounded
-# waits, and reading the program's window through screenshots.
-# Sourcing it makes the script's temporary folder, `work`; however the script ends, the program it
-# started (`program_pid`) is killed, our X server stopped and the folder removed.
-
+# Shared by the real-window test scripts (sourced, never run by itself, after lib/common.bash): a
+# private Xvfb server, stopped however the script ends, the program's window, and reading that window
+# through screenshots.
 xvfb_pid=""
 xvfb_display=""
-work=$(mktemp -d)
-program_pid=""
-cleanup() {
-    [ -n "$program_pid" ] && kill -KILL "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
-    stop_xvfb
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-# A failed check is counted and the script goes on; the caller exits with the count at its end.
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-# The tail of every standard-error log the caller kept in $work.
-show_logs() {
-    for log in "$work"/*.err; do [ -s "$log" ] && { echo "--- $log"; tail -n 30 "$log"; }; done
-}
-
-# Waits up to $1 tenths of a second of wall time for the command that follows to succeed; the command
-# is tried at least once, and the time it takes counts.
-wait_for() {
-    local tenths=$1 started
-    shift
-    started=$(date +%s%N)
-    while :; do
-        "$@" && return 0
-        (($(date +%s%N) - started >= tenths * 100000000)) && return 1
-        sleep 0.1
-    done
-}
+export SDL_VIDEODRIVER=x11
+need_tools Xvfb xdpyinfo xdotool xwininfo import convert timeout
 
 # Whether a live X server holds display $1. A lock whose server has died is free: the X server
 # removes such a lock itself when it starts.
@@ -116,6 +82,27 @@ has_size() { [ "$(client_size "$1")" = "$2" ]; }
 
 # The visible windows titled exactly $1.
 windows_named() { timeout 10 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
+alive() { kill -0 "$program_pid" 2>/dev/null; }
+ended() { ! alive; }
+window_up_or_ended() { ! alive || [ -n "$(windows_named Vortellanox)" ]; }
+# Starts the program with these arguments (its output in $work/program.out and .err) and waits for its
+# window, `window`.
+open_window() {
+    "$exe" "$@" >"$work/program.out" 2>"$work/program.err" &
+    program_pid=$!
+    wait_for 300 window_up_or_ended || give_up "no window named Vortellanox appeared within 30 s"
+    alive || give_up "the program ended before its window appeared"
+    window=$(windows_named Vortellanox | head -n 1)
+}
+# Waits up to 30 s for the program to end after $1, which it must do with status 0 and no report
+# from the sanitizers.
+ends_cleanly() {
+    wait_for 300 ended || give_up "the program did not end within 30 s of $1"
+    wait "$program_pid" || fail "the program ended with status $? after $1"
+    program_pid=""
+    grep -Eq "AddressSanitizer|LeakSanitizer|runtime error" "$work/program.err" &&
+        fail "the sanitizers reported: $(grep -E -m3 "ERROR|runtime error" "$work/program.err")"
+}
 client_size() { timeout 10 xwininfo -id "$1" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w "x" h }'; }
 
 # How a 0x00BBGGRR colour looks in the window: reduced to RGB565 by the frame buffer, then widened
