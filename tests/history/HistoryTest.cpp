@@ -1,5 +1,5 @@
 // The answer history: its database through restarts and damage, the rules the screens read it by,
-// the export; what survives a kill is tested on the whole program.
+// the export; the program's own use of it, and what survives a kill, are tests/scripts/history.sh's.
 #include <sqlite3.h>
 #include <unistd.h>
 

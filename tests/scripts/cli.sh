@@ -11,7 +11,6 @@ source "$(dirname "$0")/lib/common.bash"
 run() { (cd "$work" && timeout 120 "$exe" "$@" >"$work/out" 2>"$work/err"); }
 
 printf 'wait 10\n' >"$work/short.txt"
-printf 'wait 3600001\n' >"$work/long-wait.txt"
 head -c 100000 /dev/zero | tr '\0' 'k' >"$work/long-line.txt"
 printf '\e[2J\e[31mjump %04000d\n' 1 >"$work/escapes.txt"
 printf 'wait 10\nkey 49\njump 3 4\n' >"$work/bad.txt"
@@ -34,7 +33,6 @@ a data folder whose name is too long|--headless --script short.txt --data-dir $t
 a script that is a folder|--headless --script "$work"||300
 a script that is a device|--headless --script /dev/zero||300
 a missing script|--headless --script missing.txt||300
-a wait over an hour|--headless --script long-wait.txt||300
 a long line|--headless --script long-line.txt||300
 a line with escapes|--headless --script escapes.txt||300
 a mistake on line 3|--headless --script bad.txt|line 3|300

@@ -61,18 +61,12 @@ stop_xvfb() {
     xvfb_pid=""
 }
 
-# The display's size as "W H"; nothing (and false) when the server does not tell it.
-display_size() {
-    local size
-    size=$(timeout 10 xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
-    [ -n "$size" ] && echo "$size"
-}
-
 # The window size at the largest whole scale of a W x H screen that fits the display, as "WxH"; false
 # when the display's size is not known (a guess would blame the program for a slow server).
 scaled_size() {
     local w=$1 h=$2 display_w display_h scale=1
-    read -r display_w display_h < <(display_size) || return 1
+    read -r display_w display_h < <(timeout 10 xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }') ||
+        return 1
     while (((scale + 1) * w <= display_w && (scale + 1) * h <= display_h)); do scale=$((scale + 1)); done
     echo "$((scale * w))x$((scale * h))"
 }
