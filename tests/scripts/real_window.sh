@@ -13,8 +13,7 @@ source "$(dirname "$0")/lib/common.bash"
 source "$(dirname "$0")/lib/xvfb.bash"
 need_tools perl cmp od
 
-# An X server of our own on the first free display from :90 to :99.
-start_xvfb 90 99 || give_up "no X server could be started on :90 to :99"
+start_xvfb || give_up "no X server could be started"
 
 # The colours that tell the screens apart, as they look in the window.
 white=$(screen_colour 0xFFFFFF)           # the game's background, play and game over alike

@@ -6,42 +6,17 @@ xvfb_display=""
 export SDL_VIDEODRIVER=x11
 need_tools Xvfb xdpyinfo xdotool xwininfo import convert timeout
 
-# Whether a live X server holds display $1. A lock whose server has died is free: the X server
-# removes such a lock itself when it starts.
-display_taken() {
-    local lock="/tmp/.X$1-lock" pid
-    [ -e "$lock" ] || return 1
-    pid=$(tr -d ' \n' 2>/dev/null <"$lock")
-    [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null
-}
-
-lock_owner() { tr -d ' \n' 2>/dev/null <"/tmp/.X$1-lock"; }
-# Whether our X server answers on display $1 with its own lock, or has ended.
-ours_or_gone() {
-    kill -0 "$xvfb_pid" 2>/dev/null || return 0
-    [ "$(lock_owner "$1")" = "$xvfb_pid" ] && timeout 5 xdpyinfo -display ":$1" >/dev/null 2>&1
-}
-
-# Starts an X server of our own (screen $xvfb_screen, else 1024x768x24) on the first free display from
-# $1 to $2 and exports DISPLAY. Answers false when none could be started.
+# Starts an X server of our own (screen $xvfb_screen, else 1024x768x24) on a display it finds free
+# itself, and exports DISPLAY once the server accepts connections. Answers false when it could not start.
 start_xvfb() {
-    local first=$1 last=$2 n
-    for ((n = first; n <= last; ++n)); do
-        display_taken "$n" && continue
-        # -noreset: by default the server resets as its last client leaves (our own xdpyinfo), and a
-        # program that connects during the reset is refused ("x11 not available").
-        Xvfb ":$n" -screen 0 "${xvfb_screen:-1024x768x24}" -nolisten tcp -noreset >"${work:?the caller sets work}/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        xvfb_display=$n
-        # Answering is not enough: the server that answers must be ours (its lock names it), not one
-        # that won the display and may be ending, so wait until ours holds the display or has given up.
-        if wait_for 100 ours_or_gone "$n" && kill -0 "$xvfb_pid" 2>/dev/null; then
-            export DISPLAY=":$n"
-            return 0
-        fi
-        stop_xvfb
-    done
-    return 1
+    # -noreset: by default the server resets as its last client leaves, and a program that connects
+    # during the reset is refused ("x11 not available").
+    Xvfb -displayfd 3 -screen 0 "${xvfb_screen:-1024x768x24}" -nolisten tcp -noreset 3>"$work/display" \
+        >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    wait_for 100 grep -q '^[0-9]' "$work/display" || { stop_xvfb; return 1; }
+    xvfb_display=$(head -n 1 "$work/display")
+    export DISPLAY=":$xvfb_display"
 }
 
 # Ends our X server politely, so that it removes its lock and socket; a server that does not end
@@ -57,7 +32,8 @@ stop_xvfb() {
     kill -KILL "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
     # A killed server leaves its lock behind; remove it only while it still names our server.
-    [ "$(lock_owner "$xvfb_display")" = "$xvfb_pid" ] && rm -f "$lock" "/tmp/.X11-unix/X$xvfb_display"
+    [ -n "$xvfb_display" ] && [ "$(tr -d ' \n' 2>/dev/null <"$lock")" = "$xvfb_pid" ] &&
+        rm -f "$lock" "/tmp/.X11-unix/X$xvfb_display"
     xvfb_pid=""
 }
 
