@@ -2,7 +2,8 @@
 # The command line and the headless runner, against the built program (every rule is checked
 # in-process by tests/platform; these check the program's own exit): what it refuses ends with status
 # 2 and a short message on standard error before anything starts; a script runs to its end, writes its
-# shots at the simulated screen's size, prints only its event lines, and replays identically.
+# shots at the simulated screen's size, prints only its event lines, and replays identically; with no
+# fonts installed the built-in DejaVu Sans draws as the font file does.
 # usage: cli.sh PROGRAM SOURCE-DIR
 set -u
 source "$(dirname "$0")/lib/common.bash"
@@ -45,6 +46,20 @@ run --help && grep -q "^usage: vortellanox" "$work/out" || fail "--help does not
     >"$work/out" 2>"$work/err")
 [ $? -ne 0 ] || fail "a start with no display ended with status 0"
 grep -q "Window Creation Error" "$work/err" || fail "a start with no display did not say so: $(head -c 200 "$work/err")"
+
+# With no fonts the built-in DejaVu Sans draws the menu as the font file does.
+mkdir -p "$work/fonts"
+ln -s /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$work/fonts/"
+printf '<fontconfig></fontconfig>\n' >"$work/none.conf"
+printf '<fontconfig><dir>%s</dir></fontconfig>\n' "$work/fonts" >"$work/dejavu.conf"
+for fonts in none dejavu; do
+    printf 'wait 200\nshot %s\n' "$work/$fonts.png" >"$work/$fonts.txt"
+    FONTCONFIG_FILE="$work/$fonts.conf" XDG_CACHE_HOME="$work/cache" "$exe" --headless --minute 7 \
+        --script "$work/$fonts.txt" --data-dir "$work/data-$fonts" >/dev/null 2>"$work/$fonts.err" ||
+        fail "with the fonts '$fonts' the program ended with status $?"
+done
+cmp -s "$work/none.png" "$work/dejavu.png" || fail "with no fonts the menu is not drawn in DejaVu Sans"
+
 
 # A runner holds the data folder as a window copy does: a second one on it does not run.
 # A still menu costs the runner no frames, so the holder plays: its frames take real time.

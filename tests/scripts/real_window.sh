@@ -7,12 +7,15 @@
 # device, which resizes the window; a second start leaves the one window alone and ends at once; a
 # hang-up (as SIGINT and SIGTERM) closes the program politely, with status 0, leaving both data files,
 # the settings in plain records and the high-score table byte-inverted, holding the game just played.
+# Then big screens and handhelds: --fullscreen fills the display (no bars, no corner cut off), and
+# virtual pads drive the X11 window (PadInput).
 # usage: real_window.sh PROGRAM SOURCE-DIR
 set -u
 source "$(dirname "$0")/lib/common.bash"
 source "$(dirname "$0")/lib/xvfb.bash"
 need_tools perl cmp od
 
+xvfb_screen=1280x720x24  # a big screen's size
 start_xvfb || give_up "no X server could be started"
 
 # The colours that tell the screens apart, as they look in the window.
@@ -125,5 +128,23 @@ empty_row='0\n0\n0\n0\n0\n'
 printf "$header"'0\n6\nNormal\n12\n +  -  x  \211 \n%d\n1\n'"$empty_row$empty_row$empty_row$empty_row" "$score" \
     >"$work/scores.expected"
 expect_bytes "highscores.dat (inverted back)" "$work/scores.txt" "$work/scores.expected"
+
+# Full screen: the whole display shows the menu, its background over much of it, no black bar in any corner.
+fills_the_display() {
+    local shot="$work/root.png" corner
+    import -window root "$shot" 2>/dev/null || return 1
+    [ "$(picture_size "$shot")" = "1280x720" ] && [ "$(share_of "$shot" "$menu_background")" -ge 25 ] || return 1
+    for corner in 0,0 1279,0 0,719 1279,719; do
+        [ "$(convert "$shot" -format "%[hex:p{$corner}]" info:)" != "000000" ] || return 1
+    done
+}
+open_window --fullscreen --data-dir "$work/full"
+wait_for 300 fills_the_display || fail "the full-screen game does not fill the 1280x720 display"
+kill -TERM "$program_pid"
+ends_cleanly SIGTERM
+
+timeout 120 "$(dirname "$exe")/tests/test_platform" --gtest_filter='PadInput.*' >"$work/pads.err" 2>&1 ||
+    fail "virtual pads on the X11 window"
+grep -q "SKIPPED" "$work/pads.err" && fail "virtual pads were not tried"
 
 finish "real window on $DISPLAY (score $score)"
