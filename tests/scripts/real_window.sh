@@ -13,7 +13,6 @@
 set -u
 source "$(dirname "$0")/lib/common.bash"
 source "$(dirname "$0")/lib/xvfb.bash"
-need_tools perl cmp od
 
 xvfb_screen=1280x720x24  # a big screen's size
 start_xvfb || give_up "no X server could be started"

@@ -35,11 +35,6 @@ finish() {
 show_logs() {
     for log in "$work"/*.err; do [ -s "$log" ] && { echo "--- $log"; tail -n 30 "$log"; }; done
 }
-# Ends the script when a tool it needs is missing.
-need_tools() {
-    for tool in "$@"; do command -v "$tool" >/dev/null || give_up "$tool is missing (make test installs it)"; done
-}
-
 # Waits up to $1 tenths of a second of wall time for the command that follows to succeed; the command
 # is tried at least once, and the time it takes counts.
 wait_for() {

@@ -4,7 +4,9 @@
 xvfb_pid=""
 xvfb_display=""
 export SDL_VIDEODRIVER=x11
-need_tools Xvfb xdpyinfo xdotool xwininfo import convert timeout
+for tool in Xvfb xdpyinfo xdotool xwininfo import convert; do
+    command -v "$tool" >/dev/null || give_up "$tool is missing (make test installs it)"
+done
 
 # Starts an X server of our own (screen $xvfb_screen, else 1024x768x24) on a display it finds free
 # itself, and exports DISPLAY once the server accepts connections. Answers false when it could not start.
