@@ -60,7 +60,6 @@ for fonts in none dejavu; do
 done
 cmp -s "$work/none.png" "$work/dejavu.png" || fail "with no fonts the menu is not drawn in DejaVu Sans"
 
-
 # A runner holds the data folder as a window copy does: a second one on it does not run.
 # A still menu costs the runner no frames, so the holder plays: its frames take real time.
 printf 'wait 100\nkey 49\nwait 100\nkey 49\nwait 3000\nclose\n' >"$work/hold.txt"
