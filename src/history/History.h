@@ -170,6 +170,9 @@ private:
     void runJob(const Job& job);
     void startWriter();
     void report(const std::string& message, bool notifyPlayer);
+    // Runs read(db) for a query, after flush() and under dbLock; not at all while the store is disabled.
+    template <typename Read>
+    void query(Read read);
 
     std::string folder;
     sqlite3* db = nullptr;  // used under dbLock, by the writer and by the queries

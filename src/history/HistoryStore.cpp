@@ -291,6 +291,15 @@ void HistoryStore::runJob(const Job& job) {
     report("The answer history could not be written (" + reason + "); answers are not being kept.", true);
 }
 
+// Every question the screens ask: what was queued before it is committed first, and a store that is
+// closed or disabled reads nothing, so each query answers with its empty result.
+template <typename Read>
+void HistoryStore::query(Read read) {
+    flush();
+    std::lock_guard hold(dbLock);
+    if (db) read(db);
+}
+
 FactGrid HistoryStore::factGrid(Operation op) {
     FactGrid grid;
     const std::vector<std::vector<Answer>> tries = lastTries(op);
@@ -303,44 +312,43 @@ FactGrid HistoryStore::factGrid(Operation op) {
 
 std::vector<std::vector<Answer>> HistoryStore::lastTries(Operation op) {
     std::vector<std::vector<Answer>> grid(gridSide * gridSide);
-    flush();
-    std::lock_guard hold(dbLock);
-    if (!db) return grid;
-    Statement tries(db,
-                    "SELECT outcome, response_ms FROM answers WHERE operation = ? AND first = ? AND second = ?"
-                    " ORDER BY id DESC LIMIT 3");
-    for (size_t at = 0; at < grid.size(); ++at) {
-        const std::optional<Fact> fact = gridFact(op, static_cast<int>(at) / gridSide, static_cast<int>(at) % gridSide);
-        if (!fact) continue;
-        tries.reset();
-        tries.bind(1, static_cast<int64_t>(op)).bind(2, fact->first).bind(3, fact->second);
-        while (tries.step()) {
-            Answer answer;
-            answer.op = op;
-            answer.first = fact->first;
-            answer.second = fact->second;
-            answer.outcome = static_cast<Outcome>(tries.number(0));
-            answer.responseMs = tries.number(1);
-            grid[at].push_back(answer);
+    query([&](sqlite3* open) {
+        Statement tries(open,
+                        "SELECT outcome, response_ms FROM answers WHERE operation = ? AND first = ? AND second = ?"
+                        " ORDER BY id DESC LIMIT 3");
+        for (size_t at = 0; at < grid.size(); ++at) {
+            const std::optional<Fact> fact =
+                gridFact(op, static_cast<int>(at) / gridSide, static_cast<int>(at) % gridSide);
+            if (!fact) continue;
+            tries.reset();
+            tries.bind(1, static_cast<int64_t>(op)).bind(2, fact->first).bind(3, fact->second);
+            while (tries.step()) {
+                Answer answer;
+                answer.op = op;
+                answer.first = fact->first;
+                answer.second = fact->second;
+                answer.outcome = static_cast<Outcome>(tries.number(0));
+                answer.responseMs = tries.number(1);
+                grid[at].push_back(answer);
+            }
         }
-    }
+    });
     return grid;
 }
 
 std::array<int, operationCount> HistoryStore::medianResponseMs(int64_t now) {
     std::array<int, operationCount> medians;
     medians.fill(-1);
-    flush();
-    std::lock_guard hold(dbLock);
-    if (!db) return medians;
     std::array<std::vector<int>, operationCount> times;
-    Statement rows(db,
-                   "SELECT operation, response_ms FROM answers WHERE shown_at > ? AND shown_at <= ? AND outcome = 0");
-    rows.bind(1, now - 7 * msPerDay).bind(2, now);
-    while (rows.step()) {
-        const int op = rows.number(0);
-        if (op >= 0 && op < operationCount) times[static_cast<size_t>(op)].push_back(rows.number(1));
-    }
+    query([&](sqlite3* open) {
+        Statement rows(
+            open, "SELECT operation, response_ms FROM answers WHERE shown_at > ? AND shown_at <= ? AND outcome = 0");
+        rows.bind(1, now - 7 * msPerDay).bind(2, now);
+        while (rows.step()) {
+            const int op = rows.number(0);
+            if (op >= 0 && op < operationCount) times[static_cast<size_t>(op)].push_back(rows.number(1));
+        }
+    });
     for (size_t op = 0; op < times.size(); ++op) {
         std::vector<int>& list = times[op];
         if (list.empty()) continue;
@@ -362,57 +370,54 @@ std::vector<DayCount> HistoryStore::answersPerDay(int64_t now, int days) {
     std::vector<DayCount> counts;
     for (int i = days - 1; i >= 0; --i) counts.push_back({today - i, 0});
     if (days <= 0) return counts;
-    flush();
-    std::lock_guard hold(dbLock);
-    if (!db) return counts;
-    Statement rows(db,
-                   "SELECT shown_at / 86400000, count(*) FROM answers WHERE shown_at >= ? AND shown_at < ?"
-                   " GROUP BY 1");
-    rows.bind(1, counts.front().day * msPerDay).bind(2, (today + 1) * msPerDay);
-    while (rows.step()) {
-        const int64_t index = rows.integer(0) - counts.front().day;
-        if (index >= 0 && index < days) counts[static_cast<size_t>(index)].count = rows.number(1);
-    }
+    query([&](sqlite3* open) {
+        Statement rows(open,
+                       "SELECT shown_at / 86400000, count(*) FROM answers WHERE shown_at >= ? AND shown_at < ?"
+                       " GROUP BY 1");
+        rows.bind(1, counts.front().day * msPerDay).bind(2, (today + 1) * msPerDay);
+        while (rows.step()) {
+            const int64_t index = rows.integer(0) - counts.front().day;
+            if (index >= 0 && index < days) counts[static_cast<size_t>(index)].count = rows.number(1);
+        }
+    });
     return counts;
 }
 
 std::vector<Answer> HistoryStore::sessionAnswers(SessionId session) {
     std::vector<Answer> answers;
-    flush();
-    std::lock_guard hold(dbLock);
-    if (!db) return answers;
-    Statement rows(db,
-                   "SELECT shown_at, mode, difficulty, level, operation, first, second, expected, typed, outcome,"
-                   " response_ms FROM answers WHERE session = ? ORDER BY id");
-    rows.bind(1, session);
-    while (rows.step()) {
-        Answer a;
-        a.shownAt = rows.integer(0);
-        a.mode = static_cast<Mode>(rows.number(1));
-        a.difficulty = rows.number(2);
-        a.level = rows.number(3);
-        a.op = static_cast<Operation>(rows.number(4));
-        a.first = rows.number(5);
-        a.second = rows.number(6);
-        a.expected = rows.number(7);
-        a.typed = rows.text(8);
-        a.outcome = static_cast<Outcome>(rows.number(9));
-        a.responseMs = rows.number(10);
-        answers.push_back(std::move(a));
-    }
+    query([&](sqlite3* open) {
+        Statement rows(open,
+                       "SELECT shown_at, mode, difficulty, level, operation, first, second, expected, typed, outcome,"
+                       " response_ms FROM answers WHERE session = ? ORDER BY id");
+        rows.bind(1, session);
+        while (rows.step()) {
+            Answer a;
+            a.shownAt = rows.integer(0);
+            a.mode = static_cast<Mode>(rows.number(1));
+            a.difficulty = rows.number(2);
+            a.level = rows.number(3);
+            a.op = static_cast<Operation>(rows.number(4));
+            a.first = rows.number(5);
+            a.second = rows.number(6);
+            a.expected = rows.number(7);
+            a.typed = rows.text(8);
+            a.outcome = static_cast<Outcome>(rows.number(9));
+            a.responseMs = rows.number(10);
+            answers.push_back(std::move(a));
+        }
+    });
     return answers;
 }
 
 std::vector<DayScore> HistoryStore::bestDailyScores(int64_t from) {
     std::vector<DayScore> scores;
-    flush();
-    std::lock_guard hold(dbLock);
-    if (!db) return scores;
-    Statement rows(db,
-                   "SELECT started_at / 86400000 AS day, max(score) FROM sessions"
-                   " WHERE mode = 2 AND ending IS NOT NULL AND started_at >= ? GROUP BY day ORDER BY day");
-    rows.bind(1, from);
-    while (rows.step()) scores.push_back({rows.integer(0), rows.number(1)});
+    query([&](sqlite3* open) {
+        Statement rows(open,
+                       "SELECT started_at / 86400000 AS day, max(score) FROM sessions"
+                       " WHERE mode = 2 AND ending IS NOT NULL AND started_at >= ? GROUP BY day ORDER BY day");
+        rows.bind(1, from);
+        while (rows.step()) scores.push_back({rows.integer(0), rows.number(1)});
+    });
     return scores;
 }
 

@@ -1,10 +1,11 @@
 // The answer history: its database through restarts and damage, the rules the screens read it by,
-// the export; what survives a kill is tested on the whole program.
+// the export; the program's own use of it, and what survives a kill, are tests/scripts/history.sh's.
 #include <sqlite3.h>
 #include <unistd.h>
 
 #include <random>
 
+#include "../../bench/YearOfPlay.h"
 #include "common/DataRootTest.h"
 #include "history/History.h"
 
@@ -227,25 +228,10 @@ TEST_F(History, ExportsEveryAnswerAsCsv) {
     EXPECT_EQ(exportCsv(root.string(), (root / "out.csv").string()), 1);
 }
 
-// A year of daily play, some 300,000 answers, stays under 30 MB on disk.
+// The year of daily play the benchmarks measure, 300,000 answers, stays under 30 MB on disk.
 TEST_F(History, AYearOfPlayStaysSmall) {
     ASSERT_TRUE(store.open(root.string(), noon));
-    std::mt19937 random(1);
-    int64_t at = noon - 365 * msPerDay;
-    for (int session = 0; session < 300; ++session) {  // ten games' answers at once: a few transactions
-        const SessionId s = store.beginSession({at, Mode::Arcade, 2, 15});
-        std::vector<Answer> answers;
-        for (int i = 0; i < 1000; ++i) {
-            const auto op = static_cast<Operation>(random() % 4);
-            Answer a = answer(op, static_cast<int>(random() % 13), static_cast<int>(random() % 13),
-                              static_cast<Outcome>(random() % 4), 400 + static_cast<int>(random() % 9000), at);
-            a.level = i % 100 / 10 + 1;
-            answers.push_back(a);
-            at += 2000 + static_cast<int64_t>(random() % 8000);
-        }
-        store.recordAnswers(s, std::move(answers));
-        at += msPerDay * 365 / 300 - 1000 * 7000;
-    }
+    fillYearOfPlay(store, noon);
     store.close();
     EXPECT_EQ(sql(database(), "SELECT count(*) FROM answers"), "300000");
     uintmax_t bytes = 0;

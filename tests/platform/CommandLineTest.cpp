@@ -60,10 +60,26 @@ TEST(CommandLine, ReadsEveryOption) {
 // Every mistake ends the program with status 2, one line saying what is wrong and then the usage,
 // all on standard error. (A task bar of 240 leaves nothing of the turned 240 x 320 screen.)
 TEST(CommandLine, RejectsUnknownOptionsAndBadValues) {
-    for (const std::string mistake :
-         {"--bogus", "-screen 240x320", "--screen abc", "--screen 241x320", "--screen 240x320x2",
-          "--screen 9999999x320", "--task-bar -3", "--task-bar 2a", "--screen 240x320 --task-bar 240", "--task-bar 480",
-          "--minute 60", "--headless --minute 5", "--script play.txt", "--data-dir "}) {
+    for (const std::string mistake : {"--bogus",
+                                      "-screen 240x320",
+                                      "--screen abc",
+                                      "--screen 241x320",
+                                      "--screen 240x320x2",
+                                      "--screen 9999999x320",
+                                      "--task-bar -3",
+                                      "--task-bar 2a",
+                                      "--screen 240x320 --task-bar 240",
+                                      "--task-bar 480",
+                                      "--minute 60",
+                                      "--headless --minute 5",
+                                      "--script play.txt",
+                                      "--data-dir ",
+                                      "--headless --date 2026-02-29",
+                                      "--headless --date 2026-13-01",
+                                      "--headless --date 26-12-07",
+                                      "--headless --date 1969-12-31",
+                                      "--headless --date 2026-12-7x",
+                                      "--date 2026-12-07"}) {
         SCOPED_TRACE(mistake);
         std::vector<std::string> args;
         std::istringstream words(mistake);

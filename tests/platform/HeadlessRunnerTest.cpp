@@ -1,11 +1,10 @@
-// The headless runner: scripted input at its virtual times, and the lines it prints for the sounds
-// played and the answers typed. (Shots are checked against the program, in tests/scripts/cli.sh.)
+// The headless runner: scripted input at its virtual times, and the lines it prints for the answers
+// typed. (Sounds are tests/support's, shots and a streamed script the program's, in tests/scripts.)
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/common/Wave.h"
 #include "platform/headless/HeadlessBackend.h"
 
 using namespace platform;
@@ -65,46 +64,13 @@ TEST_F(HeadlessRunner, ScriptedInputArrivesAtItsTimes) {
     EXPECT_EQ(backend->screenHeight(), 480);
 }
 
-// "answer" types the posed problem's result as digit keys and prints the problem; with no problem
-// posed it fails the run, naming its line.
-TEST_F(HeadlessRunner, AnswerTypesTheResultAndPrintsTheProblem) {
-    setAnswerQuery([](std::string& posed, std::string& answer) {
-        posed = "problem 12 x 3 = 36";
-        answer = "36";
-        return true;
-    });
-    backend->setEcho(true);
-    script("wait 40\nanswer\n");
-    ::testing::internal::CaptureStdout();
-    const std::vector<std::string> got = pump();
-    EXPECT_EQ(backend->finish(), 0);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "problem 12 x 3 = 36 at 40\n");
-    EXPECT_EQ(got, (std::vector<std::string>{"40 256 51", "40 257 51", "40 256 54", "40 257 54", "40 16 0"}));
-
-    backend = &resetHeadlessBackend();
+// "answer" with no problem posed fails the run, naming its line. (What it types is checked against
+// the program's history in tests/scripts/history.sh.)
+TEST_F(HeadlessRunner, AnswerWithNoProblemPosedFailsTheRun) {
     setAnswerQuery([](std::string&, std::string&) { return false; });
     script("key 49\nanswer\n");
     ::testing::internal::CaptureStderr();
     pump();
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("line 2: answer"), std::string::npos);
     EXPECT_EQ(backend->finish(), 2);
-}
-
-// The runner prints one line for each sound that played, never for a dropped one.
-TEST_F(HeadlessRunner, PrintsTheSoundsThatPlayed) {
-    const uint32_t length = parseWave(findResource(ResourceType::Wave, 108)).durationMs();
-    if (length == 0 || !parseWave(findResource(ResourceType::Wave, 114)).valid())
-        GTEST_SKIP() << "this build embeds no WAVE resources 108 and 114";
-    backend->setEcho(true);
-    ::testing::internal::CaptureStdout();
-    backend->sleepMs(7);
-    backend->playSound(108, 0);
-    backend->sleepMs(1);
-    backend->playSound(114, SND_NOSTOP);
-    backend->playSound(999, 0);  // no such sound: nothing plays
-    backend->sleepMs(length);
-    backend->playSound(114, SND_NOSTOP);
-    backend->finish();
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "sound 108 at 7\nsound 114 at " + std::to_string(8 + length) + "\n");
 }

@@ -1,5 +1,5 @@
 // Gamepads through the SDL backend itself: virtual pads attached in this process, their messages read
-// as the program reads them; on SDL's dummy video driver, or under Xvfb on X11 (scripts/handheld.sh).
+// as the program reads them; on SDL's dummy video driver, or under Xvfb on X11 (scripts/real_window.sh).
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -8,16 +8,11 @@
 # runs on the same date pose the same problems whatever the minute, and another date poses others.
 # usage: practice.sh PROGRAM SOURCE-DIR
 set -u
-exe=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
+source "$(dirname "$0")/lib/common.bash"
 
-coproc RUNNER { "$exe" --headless --script - --date 2026-12-07 --data-dir "$work/data" 2>"$work/stderr"; }
+coproc RUNNER { exec "$exe" --headless --script - --date 2026-12-07 --data-dir "$work/data" 2>"$work/stderr"; }
 runner=$RUNNER_PID
+program_pid=$runner
 send() { printf '%s\n' "$@" >&"${RUNNER[1]}"; }
 # The next "posed A OP B" line; other events are passed over.
 next_posed() {
@@ -37,7 +32,7 @@ for session in 1 2 3; do
     send "key 53" "wait 100"  # Practice (5) from the main menu
     sevens=0
     for problem in $(seq 20); do
-        next_posed || fail "session $session: problem $problem was never posed"
+        next_posed || give_up "session $session: problem $problem was never posed"
         read -r _ a op b _ <<<"$posed"
         case $op in
             +) right=$((a + b)) ;;
@@ -65,8 +60,9 @@ for session in 1 2 3; do
 done
 send "close"
 exec {RUNNER[1]}>&-
-if next_posed; then fail "a problem was posed after the last session: $posed"; fi
-wait "$runner" || fail "the runner ended with status $? ($(cat "$work/stderr"))"
+if next_posed; then give_up "a problem was posed after the last session: $posed"; fi
+wait "$runner" || give_up "the runner ended with status $? ($(cat "$work/stderr"))"
+program_pid=""
 
 # The share of the basic facts with a 7 as posed: four operations at Normal (operands 0-12), the defaults.
 facts=0
@@ -104,4 +100,4 @@ first=$(daily 2026-12-07 3)
 [ "$(printf '%s\n' "$first" | wc -l)" -eq 12 ] || fail "the daily game posed no problems: $first"
 [ "$first" = "$(daily 2026-12-07 41)" ] || fail "the same date at another minute posed other problems"
 [ "$first" != "$(daily 2026-12-08 3)" ] || fail "another date posed the same problems"
-echo "PASS: facts with a 7 ${counts[*]} of 20 (share $with_seven/$facts); daily sequences by date"
+finish "practice: facts with a 7 ${counts[*]} of 20 (share $with_seven/$facts); daily sequences by date"

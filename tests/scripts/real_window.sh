@@ -1,97 +1,149 @@
 #!/usr/bin/env bash
-# The SDL program in a real X window under Xvfb, as on a fresh CI machine: no window manager and no
-# audio device. The window opens at the largest whole scale of the simulated screen that fits the
-# display, shows its frames, follows keys and the mouse (Ctrl+R turns the device, which resizes the
-# window), a second start leaves the one window alone and ends at once, and a hang-up (as SIGINT and
-# SIGTERM) closes the program politely: it saves and exits with status 0. Like a handheld's launcher,
-# the test points XDG_DATA_HOME into a folder of its own, and the files must be kept there.
+# The SDL program in a real X window under Xvfb, as a player meets it on a fresh CI machine with no
+# window manager and no audio device, its data kept where XDG_DATA_HOME points (a folder of the test's
+# own, as a handheld's launcher does). The window opens at the largest whole scale of the simulated
+# screen that fits the display. One whole game: Play and Start by key, wrong answers until the clock
+# runs out, the game-over screen dismissed by a click on "OK (0)", back to the menu. Ctrl+R turns the
+# device, which resizes the window; a second start leaves the one window alone and ends at once; a
+# hang-up (as SIGINT and SIGTERM) closes the program politely, with status 0, leaving both data files,
+# the settings in plain records and the high-score table byte-inverted, holding the game just played.
+# Then big screens and handhelds: --fullscreen fills the display (no bars, no corner cut off), and
+# virtual pads drive the X11 window (PadInput).
 # usage: real_window.sh PROGRAM SOURCE-DIR
 set -u
-exe=$(readlink -f "$1")
-source_dir=$2
-for tool in Xvfb xdpyinfo xdotool xwininfo import convert timeout; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (make test installs it)"; exit 1; }
-done
-
-# shellcheck source=lib/xvfb.bash
+source "$(dirname "$0")/lib/common.bash"
 source "$(dirname "$0")/lib/xvfb.bash"
 
-give_up() {
-    echo "FAIL: $*"
-    show_logs
-    exit 1
-}
+xvfb_screen=1280x720x24  # a big screen's size
+start_xvfb || give_up "no X server could be started"
 
-# An X server of our own on the first free display from :90 to :99.
-start_xvfb 90 99 || give_up "no X server could be started on :90 to :99"
-display=$DISPLAY
-export DISPLAY=$display SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
-export LSAN_OPTIONS="suppressions=$source_dir/tests/lsan.supp"
-export XDG_DATA_HOME="$work/xdg"
+# The colours that tell the screens apart, as they look in the window.
+white=$(screen_colour 0xFFFFFF)           # the game's background, play and game over alike
+panel_red=$(screen_colour 0xC8C8FF)       # the "Time" and "Next" panels, only while playing
+button_blue=$(screen_colour 0xFFDCDC)     # buttons and keys at rest
+light_green=$(screen_colour 0x00FF00)     # a clock light that is green
+text_blue=$(screen_colour 0xFF0000)       # "Game Over", the option headings
+menu_background=$(screen_colour 0xFFE7DB) # the front-end's screens
 
-program_windows() { xdotool search --onlyvisible --name '^Vortellanox$' 2>/dev/null; }
-
-# The frame background through the window's 24-bit visual: the front-end's light blue, or white.
-backgrounds=("#DEE7FF" "#FFFFFF")
-# Captures the window until a frame of the given size with a background and drawing on it shows.
-shows_a_frame() {
-    local size=$2 shot="$work/window.png"
-    import -window "$1" "$shot" 2>/dev/null || return 1
-    [ "$(convert "$shot" -format '%wx%h' info:)" = "$size" ] || return 1
-    [ "$(colour_count "$shot")" -ge 2 ] || return 1
-    for colour in "${backgrounds[@]}"; do
-        [ "$(share_of "$shot" "$colour")" -ge 10 ] && return 0
-    done
-    return 1
-}
-
-"$exe" --screen 240x320 >"$work/first.out" 2>"$work/first.err" &
-program_pid=$!
-alive() { kill -0 "$program_pid" 2>/dev/null; }
-window_up_or_ended() { ! alive || [ -n "$(program_windows)" ]; }
-wait_for 300 window_up_or_ended || give_up "no window named Vortellanox appeared within 30 s"
-alive || give_up "the program ended before its window appeared"
-window=$(program_windows | head -n 1)
-
-upright=$(scaled_size 240 320) || give_up "the X server did not tell its display's size"
-wait_for 100 has_size "$window" "$upright" || fail "the window is $(client_size "$window"), wanted $upright"
-wait_for 200 shows_a_frame "$window" "$upright" || fail "the window shows no frame with its background"
-
-# Keys and the mouse: a menu key and back, a click, then Ctrl+R turns the device and so the window.
+data="$XDG_DATA_HOME/vortellanox"
+open_window --screen 240x320
+size=$(scaled_size 240 320) || give_up "the X server did not tell its display's size"
+wait_for 100 has_size "$window" "$size" || give_up "the window is $(client_size "$window"), wanted $size"
+window_w=${size%x*} window_h=${size#*x}
 timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard focus"
-timeout 10 xdotool key --delay 100 2 0
-timeout 10 xdotool mousemove --window "$window" 6 6 click 1  # a corner, away from Quit
-sleep 0.5
-alive || give_up "the program ended after keys and a click"
+
+# Every check of the screen looks at a fresh capture of the window in $work/now.png.
+now="$work/now.png"
+capture() {
+    timeout 10 import -window "$window" "$now" 2>/dev/null && [ "$(picture_size "$now")" = "$size" ]
+}
+has() { [ "$(pixels_of "$now" "$1")" -gt 0 ]; }
+# The resting buttons and keys on the screen: patches of their fill of at least 1% of the window.
+buttons() { patches_of "$now" "$button_blue" $((window_w * window_h / 100)); }
+on_main_menu() { capture && [ "$(share_of "$now" "$menu_background")" -ge 10 ]; }
+playing() { capture && has "$panel_red" && [ "$(share_of "$now" "$white")" -ge 30 ]; }
+# The game-over screen and the game's options screen are both white with blue text and without the
+# play panels; the game-over screen has two buttons, "OK (0)" and "Review (9)", the options screen a
+# row and two.
+white_page() { capture && ! has "$panel_red" && [ "$(share_of "$now" "$white")" -ge 50 ] && has "$text_blue"; }
+on_game_over() { white_page && [ "$(buttons | wc -l)" -eq 2 ]; }
+on_game_options() { white_page && [ "$(buttons | wc -l)" -ge 3 ]; }
+press() { timeout 10 xdotool key "$1" || fail "xdotool could not type $1"; }
+
+wait_for 200 on_main_menu || give_up "the main menu did not show"
+press 1
+wait_for 100 on_game_options || give_up "key 1 on the main menu did not show the game's options"
+press 1
+wait_for 100 playing || give_up "key 1 on the options screen did not start a game"
+cp "$now" "$work/play.png"
+
+# Wrong answers: "0" completes a right answer only to a subtraction of two equal operands, which is
+# rare and harmless (it adds time and points). Each judged wrong answer costs three seconds. Keys go
+# only while the leftmost clock light is green (15 s or more left) and the clock then runs out by
+# itself, so that no key lands on the game-over screen: any key would dismiss it before the click.
+keys=0
+typing_ends=$((SECONDS + 60))
+while has "$light_green" && ((SECONDS < typing_ends)); do
+    press 0
+    keys=$((keys + 1))
+    sleep 0.3
+    playing || break
+done
+wait_for 450 on_game_over || give_up "no game-over screen within 45 s of the last of $keys wrong keys"
+echo "game over after $keys wrong keys"
+
+# "OK (0)" is the taller of the game-over screen's buttons: click the middle of its fill, found in
+# the window itself, so that the position holds at every scale and with every font.
+read -r box_x box_y box_w box_h < <(buttons | sort -n -r -k4 | head -n 1)
+ok_x=$((box_x + box_w / 2)) ok_y=$((box_y + box_h / 2))
+timeout 10 xdotool mousemove --window "$window" "$ok_x" "$ok_y" click 1 || fail "xdotool could not click"
+wait_for 100 on_game_options || give_up "the click on OK (0) at $ok_x,$ok_y did not lead to the game's options"
+press 0
+wait_for 100 on_main_menu || give_up "Menu (0) did not go back to the main menu"
+
 # The device turns at the scale the window opened with.
-scale=$((${upright%x*} / 240))
-turned="$((scale * 320))x$((scale * 240))"
-timeout 10 xdotool key ctrl+r
-wait_for 100 has_size "$window" "$turned" || fail "after Ctrl+R the window is $(client_size "$window"), wanted $turned"
-wait_for 100 shows_a_frame "$window" "$turned" || fail "the turned window shows no frame with its background"
+size="$((window_w / 240 * 320))x$((window_w / 240 * 240))"
+press ctrl+r
+wait_for 100 has_size "$window" "$size" || give_up "after Ctrl+R the window is $(client_size "$window"), wanted $size"
+wait_for 100 on_main_menu || fail "the turned window does not show the main menu"
 
 # A second copy on the same data folder hands over to the first and ends at once (a copy that opened
 # a window of its own would run until the time limit).
-timeout 60 "$exe" --screen 240x320 >"$work/second.out" 2>"$work/second.err"
-status=$?
-[ "$status" -eq 0 ] || fail "the second copy ended with status $status"
+timeout 60 "$exe" --screen 240x320 >"$work/second.out" 2>"$work/second.err" || fail "the second copy ended with status $?"
 sleep 0.5
-[ "$(program_windows | wc -l)" -eq 1 ] || fail "$(program_windows | wc -l) windows after the second start, wanted 1"
+[ "$(windows_named Vortellanox | wc -l)" -eq 1 ] ||
+    fail "$(windows_named Vortellanox | wc -l) windows after the second start, wanted 1"
 alive || give_up "the first copy ended when the second started"
 
 # Without a window manager nothing can close the window politely; a hang-up becomes the close message.
 kill -HUP "$program_pid"
-ended() { ! alive; }
-wait_for 300 ended || give_up "the program did not end within 30 s of SIGHUP"
-wait "$program_pid"
-status=$?
-program_pid=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status after SIGHUP"
-[ -s "$XDG_DATA_HOME/vortellanox/settings.dat" ] ||
-    fail "no settings.dat in \$XDG_DATA_HOME/vortellanox after the close: the program did not shut down in order"
-if grep -Eq "AddressSanitizer|LeakSanitizer|runtime error" "$work/first.err"; then
-    fail "the sanitizers reported: $(grep -E -m3 "ERROR|runtime error" "$work/first.err")"
-fi
+ends_cleanly SIGHUP
 
-[ "$failures" -eq 0 ] || { show_logs; exit 1; }
-echo "real window on $display: all checks passed"
+# The game screen during play: drawn with more than a few colours (and, as playing() saw, on white).
+play_colours=$(colour_count "$work/play.png")
+((play_colours >= 8)) || fail "the game screen showed only $play_colours colours"
+
+# Compares a file with the expected bytes and shows both when they differ.
+expect_bytes() {
+    cmp -s "$2" "$3" && return 0
+    fail "$1 does not hold what was expected"
+    for file in "$3" "$2"; do echo "--- $file" && od -c "$file" | head -n 20; done
+}
+
+settings="$data/settings.dat"
+scores="$data/My Documents/Brinmoor Arcade/Vortellanox/highscores.dat"
+header='11\nVortellanox\n100\n1\n'
+marker='\001\002\003\004\005\006\007\010\011\n'
+# Default options (all four operations, Normal), sound on, then the high-score file's length.
+printf "$header$marker"'1\n1\n1\n1\n1\n'"$marker"'1\n%d\n' "$(stat -c %s "$scores")" >"$work/settings.expected"
+expect_bytes "settings.dat" "$settings" "$work/settings.expected"
+
+# On disk the table is the bitwise NOT of its text. Row 0 is this game: no spare text, Normal, all
+# four operations (137 is the division sign), the score, level 1. The other four rows are empty.
+perl -0777 -pe '$_ = ~$_' "$scores" >"$work/scores.txt"
+score=$(sed -n 10p "$work/scores.txt")
+[[ $score =~ ^[0-9]+$ ]] || { fail "the high-score table has no score where row 0's belongs: '$score'"; score=0; }
+empty_row='0\n0\n0\n0\n0\n'
+printf "$header"'0\n6\nNormal\n12\n +  -  x  \211 \n%d\n1\n'"$empty_row$empty_row$empty_row$empty_row" "$score" \
+    >"$work/scores.expected"
+expect_bytes "highscores.dat (inverted back)" "$work/scores.txt" "$work/scores.expected"
+
+# Full screen: the whole display shows the menu, its background over much of it, no black bar in any corner.
+fills_the_display() {
+    local shot="$work/root.png" corner
+    import -window root "$shot" 2>/dev/null || return 1
+    [ "$(picture_size "$shot")" = "1280x720" ] && [ "$(share_of "$shot" "$menu_background")" -ge 25 ] || return 1
+    for corner in 0,0 1279,0 0,719 1279,719; do
+        [ "$(convert "$shot" -format "%[hex:p{$corner}]" info:)" != "000000" ] || return 1
+    done
+}
+open_window --fullscreen --data-dir "$work/full"
+wait_for 300 fills_the_display || fail "the full-screen game does not fill the 1280x720 display"
+kill -TERM "$program_pid"
+ends_cleanly SIGTERM
+
+timeout 120 "$(dirname "$exe")/tests/test_platform" --gtest_filter='PadInput.*' >"$work/pads.err" 2>&1 ||
+    fail "virtual pads on the X11 window"
+grep -q "SKIPPED" "$work/pads.err" && fail "virtual pads were not tried"
+
+finish "real window on $DISPLAY (score $score)"

@@ -5,6 +5,7 @@
 // file held, saving what was read and reading it again changes nothing.
 #include <unistd.h>
 
+#include <algorithm>
 #include <random>
 
 #include "common/DataRootTest.h"
@@ -14,52 +15,43 @@ namespace {
 
 // The records of both data files in one list: a header, a section, loose records and table rows.
 struct Sample {
-    WString name = u"default";
-    int32_t version = -1, difficulty = -1;
-    uint8_t flags[4] = {1, 0, 1, 0}, sound = 1;
-    WString texts[15];         // per row: spare, difficulty, mode
-    int32_t numbers[10] = {};  // per row: score, level
+    WString texts[16];          // the header's name, then per row: spare, difficulty, mode
+    int32_t numbers[12] = {};   // the header's version, the section's difficulty, then per row: score, level
+    uint8_t flags[5] = {1, 0};  // four in the section, then the sound switch
     bool operator==(const Sample&) const = default;
 
     bool exchange(DataFile& data, FileMode mode, DiskForm form) {
-        if (!data.openWithHeader(u"fuzz.dat", name, version, mode, form)) return false;
+        if (!data.openWithHeader(u"fuzz.dat", texts[0], numbers[0], mode, form)) return false;
         data.beginSection();
-        for (uint8_t& flag : flags) data.exchangeBool(flag);
-        data.exchangeInt(difficulty);
+        for (int i = 0; i < 4; ++i) data.exchangeBool(flags[i]);
+        data.exchangeInt(numbers[1]);
         data.endSection();
-        data.exchangeBool(sound);
+        data.exchangeBool(flags[4]);
         for (int row = 0; row < 5; ++row) {
-            for (int i = 0; i < 3; ++i) data.exchangeString(texts[row * 3 + i]);
-            for (int i = 0; i < 2; ++i) data.exchangeInt(numbers[row * 2 + i]);
+            for (int i = 1; i <= 3; ++i) data.exchangeString(texts[row * 3 + i]);
+            for (int i = 2; i <= 3; ++i) data.exchangeInt(numbers[row * 2 + i]);
         }
         return true;
     }
 
     // What any read may give: flags 0 or 1, texts of bytes 1..255 within the longest record.
     bool sane() const {
-        const auto saneText = [](const WString& text) {
-            return text.size() <= 100000 &&
-                   std::all_of(text.begin(), text.end(), [](char16_t u) { return u >= 1 && u <= 255; });
-        };
-        return saneText(name) && sound <= 1 &&
-               std::all_of(std::begin(flags), std::end(flags), [](uint8_t f) { return f <= 1; }) &&
-               std::all_of(std::begin(texts), std::end(texts), saneText);
+        return std::ranges::all_of(flags, [](uint8_t f) { return f <= 1; }) &&
+               std::ranges::all_of(texts, [](const WString& text) {
+                   return text.size() <= 100000 &&
+                          std::ranges::all_of(text, [](char16_t u) { return u >= 1 && u <= 255; });
+               });
     }
 };
 
 Sample randomSample(std::mt19937& chance) {
     Sample sample;
-    const auto randomText = [&](WString& text) {
+    for (WString& text : sample.texts) {
         text.assign(chance() % 3 == 0 ? 0 : chance() % 60, u'a');
         for (char16_t& unit : text) unit = static_cast<char16_t>(u' ' + chance() % 200);  // no line feed, no zero
-    };
-    randomText(sample.name);
-    for (WString& text : sample.texts) randomText(text);
-    sample.version = static_cast<int32_t>(chance());
-    for (uint8_t& flag : sample.flags) flag = chance() % 2;
-    sample.difficulty = static_cast<int32_t>(chance()) >> (chance() % 32);
-    sample.sound = chance() % 2;
+    }
     for (int32_t& number : sample.numbers) number = static_cast<int32_t>(chance()) >> (chance() % 32);
+    for (uint8_t& flag : sample.flags) flag = chance() % 2;
     return sample;
 }
 

@@ -1,81 +1,24 @@
-# Shared by the real-window test scripts (sourced, never run by itself): a private Xvfb server, bounded
-# waits, and reading the program's window through screenshots.
-# Sourcing it makes the script's temporary folder, `work`; however the script ends, the program it
-# started (`program_pid`) is killed, our X server stopped and the folder removed.
-
+# Shared by the real-window test scripts (sourced, never run by itself, after lib/common.bash): a
+# private Xvfb server, stopped however the script ends, the program's window, and reading that window
+# through screenshots.
 xvfb_pid=""
 xvfb_display=""
-work=$(mktemp -d)
-program_pid=""
-cleanup() {
-    [ -n "$program_pid" ] && kill -KILL "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
-    stop_xvfb
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
+export SDL_VIDEODRIVER=x11
+for tool in Xvfb xdpyinfo xdotool xwininfo import convert; do
+    command -v "$tool" >/dev/null || give_up "$tool is missing (make test installs it)"
+done
 
-# A failed check is counted and the script goes on; the caller exits with the count at its end.
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-# The tail of every standard-error log the caller kept in $work.
-show_logs() {
-    for log in "$work"/*.err; do [ -s "$log" ] && { echo "--- $log"; tail -n 30 "$log"; }; done
-}
-
-# Waits up to $1 tenths of a second of wall time for the command that follows to succeed; the command
-# is tried at least once, and the time it takes counts.
-wait_for() {
-    local tenths=$1 started
-    shift
-    started=$(date +%s%N)
-    while :; do
-        "$@" && return 0
-        (($(date +%s%N) - started >= tenths * 100000000)) && return 1
-        sleep 0.1
-    done
-}
-
-# Whether a live X server holds display $1. A lock whose server has died is free: the X server
-# removes such a lock itself when it starts.
-display_taken() {
-    local lock="/tmp/.X$1-lock" pid
-    [ -e "$lock" ] || return 1
-    pid=$(tr -d ' \n' 2>/dev/null <"$lock")
-    [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null
-}
-
-lock_owner() { tr -d ' \n' 2>/dev/null <"/tmp/.X$1-lock"; }
-# Whether our X server answers on display $1 with its own lock, or has ended.
-ours_or_gone() {
-    kill -0 "$xvfb_pid" 2>/dev/null || return 0
-    [ "$(lock_owner "$1")" = "$xvfb_pid" ] && timeout 5 xdpyinfo -display ":$1" >/dev/null 2>&1
-}
-
-# Starts an X server of our own (screen $xvfb_screen, else 1024x768x24) on the first free display from
-# $1 to $2 and exports DISPLAY. Answers false when none could be started.
+# Starts an X server of our own (screen $xvfb_screen, else 1024x768x24) on a display it finds free
+# itself, and exports DISPLAY once the server accepts connections. Answers false when it could not start.
 start_xvfb() {
-    local first=$1 last=$2 n
-    for ((n = first; n <= last; ++n)); do
-        display_taken "$n" && continue
-        # -noreset: by default the server resets as its last client leaves (our own xdpyinfo), and a
-        # program that connects during the reset is refused ("x11 not available").
-        Xvfb ":$n" -screen 0 "${xvfb_screen:-1024x768x24}" -nolisten tcp -noreset >"${work:?the caller sets work}/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        xvfb_display=$n
-        # Answering is not enough: the server that answers must be ours (its lock names it), not one
-        # that won the display and may be ending, so wait until ours holds the display or has given up.
-        if wait_for 100 ours_or_gone "$n" && kill -0 "$xvfb_pid" 2>/dev/null; then
-            export DISPLAY=":$n"
-            return 0
-        fi
-        stop_xvfb
-    done
-    return 1
+    # -noreset: by default the server resets as its last client leaves, and a program that connects
+    # during the reset is refused ("x11 not available").
+    Xvfb -displayfd 3 -screen 0 "${xvfb_screen:-1024x768x24}" -nolisten tcp -noreset 3>"$work/display" \
+        >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    wait_for 100 grep -q '^[0-9]' "$work/display" || { stop_xvfb; return 1; }
+    xvfb_display=$(head -n 1 "$work/display")
+    export DISPLAY=":$xvfb_display"
 }
 
 # Ends our X server politely, so that it removes its lock and socket; a server that does not end
@@ -91,22 +34,17 @@ stop_xvfb() {
     kill -KILL "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
     # A killed server leaves its lock behind; remove it only while it still names our server.
-    [ "$(lock_owner "$xvfb_display")" = "$xvfb_pid" ] && rm -f "$lock" "/tmp/.X11-unix/X$xvfb_display"
+    [ -n "$xvfb_display" ] && [ "$(tr -d ' \n' 2>/dev/null <"$lock")" = "$xvfb_pid" ] &&
+        rm -f "$lock" "/tmp/.X11-unix/X$xvfb_display"
     xvfb_pid=""
-}
-
-# The display's size as "W H"; nothing (and false) when the server does not tell it.
-display_size() {
-    local size
-    size=$(timeout 10 xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
-    [ -n "$size" ] && echo "$size"
 }
 
 # The window size at the largest whole scale of a W x H screen that fits the display, as "WxH"; false
 # when the display's size is not known (a guess would blame the program for a slow server).
 scaled_size() {
     local w=$1 h=$2 display_w display_h scale=1
-    read -r display_w display_h < <(display_size) || return 1
+    read -r display_w display_h < <(timeout 10 xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }') ||
+        return 1
     while (((scale + 1) * w <= display_w && (scale + 1) * h <= display_h)); do scale=$((scale + 1)); done
     echo "$((scale * w))x$((scale * h))"
 }
@@ -116,6 +54,27 @@ has_size() { [ "$(client_size "$1")" = "$2" ]; }
 
 # The visible windows titled exactly $1.
 windows_named() { timeout 10 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
+alive() { kill -0 "$program_pid" 2>/dev/null; }
+ended() { ! alive; }
+window_up_or_ended() { ! alive || [ -n "$(windows_named Vortellanox)" ]; }
+# Starts the program with these arguments (its output in $work/program.out and .err) and waits for its
+# window, `window`.
+open_window() {
+    "$exe" "$@" >"$work/program.out" 2>"$work/program.err" &
+    program_pid=$!
+    wait_for 300 window_up_or_ended || give_up "no window named Vortellanox appeared within 30 s"
+    alive || give_up "the program ended before its window appeared"
+    window=$(windows_named Vortellanox | head -n 1)
+}
+# Waits up to 30 s for the program to end after $1, which it must do with status 0 and no report
+# from the sanitizers.
+ends_cleanly() {
+    wait_for 300 ended || give_up "the program did not end within 30 s of $1"
+    wait "$program_pid" || fail "the program ended with status $? after $1"
+    program_pid=""
+    grep -Eq "AddressSanitizer|LeakSanitizer|runtime error" "$work/program.err" &&
+        fail "the sanitizers reported: $(grep -E -m3 "ERROR|runtime error" "$work/program.err")"
+}
 client_size() { timeout 10 xwininfo -id "$1" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w "x" h }'; }
 
 # How a 0x00BBGGRR colour looks in the window: reduced to RGB565 by the frame buffer, then widened
