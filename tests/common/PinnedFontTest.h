@@ -1,13 +1,10 @@
 #pragma once
 // Tests that measure or draw text pin one font file, so that widths hold on every machine, and draw
 // into a target of their own, filled with one colour.
-#include <gtest/gtest.h>
+#include <optional>
 
-#include <algorithm>
-#include <vector>
-
+#include "common/PixelTarget.h"
 #include "platform/Platform.h"
-#include "render/DrawTarget.h"
 
 inline constexpr const char* pinnedFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
@@ -21,18 +18,13 @@ protected:
     }
 
     void useTarget(int32_t width, int32_t height, uint16_t fill = 0xFFFF) {
-        pixels.assign(static_cast<size_t>(width) * height, fill);
-        setDrawTarget(pixels.data(), width, height);
-        stride = width;
-        targetFill = fill;
+        target.emplace(width, height, fill);
+        pixels = target->pixels;
     }
-    uint16_t at(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * stride + x]; }
-    size_t changedPixels(uint16_t fill) const {
-        return static_cast<size_t>(std::count_if(pixels.begin(), pixels.end(), [&](uint16_t p) { return p != fill; }));
-    }
-    size_t changedPixels() const { return changedPixels(targetFill); }
+    uint16_t at(int32_t x, int32_t y) const { return target->at(x, y); }
+    size_t changedPixels(uint16_t fill) const { return pixels.size() - std::ranges::count(pixels, fill); }
+    size_t changedPixels() const { return changedPixels(target->background); }
 
-    std::vector<uint16_t> pixels;
-    int32_t stride = 0;
-    uint16_t targetFill = 0xFFFF;
+    std::optional<PixelTarget> target;
+    std::span<uint16_t> pixels;
 };

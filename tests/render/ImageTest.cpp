@@ -4,9 +4,9 @@
 #include <climits>
 #include <tuple>
 
+#include "common/PixelTarget.h"
 #include "render/Image.h"
 #include "render/ImageRegion.h"
-#include "render/TinyTarget.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ TEST(Images, BytesShorterThanTheHeaderClaimsCountAsMissingAndDeepPicturesAreNotD
         field(eight, 12, 0xFFFFFFFF),                // absurd depth
         cut(deep, deep.size() - 1)                   // deep pixels one byte short
     };
-    TinyTarget target(4, 4);
+    PixelTarget target(4, 4);
     for (const std::vector<uint8_t>& bytes : damaged) {
         const std::vector<uint8_t> exact(bytes.begin(), bytes.end());  // no spare capacity to read unnoticed
         Image image;
@@ -90,7 +90,7 @@ TEST(Blits, CutAtTheClipTheTargetWidthAndThePictureWithAndWithoutAKey) {
                           {0, -3, 0, 0, 20, 3, false, 0, 0, 0, 0},
                           {INT_MIN, INT_MAX, 0, 0, 20, 3, false, 0, 0, 0, 0}};
     constexpr uint16_t background = 0x0001;
-    TinyTarget target(20, 4, background);
+    PixelTarget target(20, 4, background);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "at " << c.x << ", " << c.y);
         target.clear();

@@ -1,11 +1,15 @@
-// Colours as pixels, and every primitive's pixels on tiny targets.
+// Colours as pixels, every primitive's pixels on tiny targets, and random arguments thrown at every
+// primitive and at the blit.
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
+#include <random>
 #include <tuple>
 
+#include "common/PixelTarget.h"
+#include "render/ImageRegion.h"
 #include "render/Primitives.h"
-#include "render/TinyTarget.h"
 
 namespace {
 
@@ -24,10 +28,10 @@ TEST(Colours, ToAndFrom565) {
 }
 
 TEST(Lines, RunBetweenEndsInEitherOrderAndStopAtTheClipAsPixelsDo) {
-    TinyTarget wide(10, 12);
+    PixelTarget wide(10, 12);
     drawHLine(5, 10, 2, red);
     EXPECT_EQ(wide.picture(ink)[10], "..####....");
-    TinyTarget narrow(4, 3);
+    PixelTarget narrow(4, 3);
     drawHLine(5, 1, 2, red);
     drawVLine(0, INT_MAX, INT_MIN, red);
     for (int outside : {-1, 3, INT_MIN, INT_MAX}) drawHLine(INT_MIN, outside, INT_MAX, red);
@@ -39,7 +43,7 @@ TEST(Lines, RunBetweenEndsInEitherOrderAndStopAtTheClipAsPixelsDo) {
 }
 
 TEST(Fills, HalfOpenClippedAndNothingWhenEmptyOrReversed) {
-    TinyTarget target(10, 4);
+    PixelTarget target(10, 4);
     fillBox(0, 0, 10, 0, red);
     fillRect(Rect{0, -5, 10, 0}, red);  // bottom on the clip's top
     fillRect(Rect{6, 1, 3, 3}, red);
@@ -48,14 +52,13 @@ TEST(Fills, HalfOpenClippedAndNothingWhenEmptyOrReversed) {
     fillRect(Rect{2, 2, 5, 3}, red);
     fillBox(7, 3, INT_MAX, INT_MAX, red);
     EXPECT_EQ(target.picture(ink), (Rows{"##########", "..........", "..###.....", ".......###"}));
-    EXPECT_TRUE(target.guardsIntact());
 }
 
 // A panel's outline covers x .. x + width and y .. y + height, both included, one column and row
 // further than its fill; its bands grow inwards and run on past the opposite edge when thicker than
 // the panel; NoFill leaves the inside alone.
 TEST(Panels, FillTheBoxAndOutlineOneFurtherWithBandsGrowingInwards) {
-    TinyTarget target(7, 7);
+    PixelTarget target(7, 7);
     drawPanel(0, 0, 6, 6, red, 0, NoFill);
     EXPECT_EQ(target.picture(ink), Rows(7, "......."));
     drawPanel(6, 6, -6, -6, red, 2, NoFill);
@@ -78,7 +81,7 @@ TEST(LineClipping, ReportsOutsideInsideOrMovedWithTruncatedCrossings) {
                                 {-5, 3, 3, -5, ClipOutside, -5, 3, 3, -5},  // passes the corner by
                                 {-3, 9, 4, 0, ClipMoved, 0, 6, 4, 0},       // 9 - 27 / 7 truncates to 6
                                 {INT_MIN, INT_MIN, INT_MAX, INT_MAX, ClipMoved, 0, 0, 9, 9}};
-    TinyTarget target(10, 10);
+    PixelTarget target(10, 10);
     for (const auto& c : cases) {
         int32_t p[4] = {c[0], c[1], c[2], c[3]};
         EXPECT_EQ(clipLine(p[0], p[1], p[2], p[3]), c[4]) << c[0] << ", " << c[1];
@@ -87,11 +90,11 @@ TEST(LineClipping, ReportsOutsideInsideOrMovedWithTruncatedCrossings) {
 }
 
 TEST(Circles, MidpointRowsFromRadiusZeroUpAndNothingForNegative) {
-    TinyTarget target(8, 8);
+    PixelTarget target(8, 8);
     fillCircle(1, 1, 0, red);
     fillCircle(1, 1, -3, red);
     EXPECT_EQ(target.picture(ink)[1], ".#......");
-    EXPECT_EQ(std::count(target.memory.begin(), target.memory.end(), ink), 1);
+    EXPECT_EQ(std::ranges::count(target.pixels, ink), 1);
     target.clear();
     fillCircle(4, 4, 3, red);
     EXPECT_EQ(target.picture(ink),
@@ -99,7 +102,7 @@ TEST(Circles, MidpointRowsFromRadiusZeroUpAndNothingForNegative) {
 }
 
 TEST(SmoothLines, StraightDiagonalAndClippedLinesAreSolid) {
-    TinyTarget target(10, 10);
+    PixelTarget target(10, 10);
     drawSmoothLine(8, 2, 1, 2, red);
     drawSmoothLine(5, 9, 5, 4, red);
     drawSmoothLine(0, 9, 4, 5, red);
@@ -117,7 +120,7 @@ TEST(SmoothLines, BlendEachChannelByItsOwnOrderWithHandComputedWeights) {
         int x, y;
         Rgb colour;
     };
-    auto expectOnly = [](const TinyTarget& target, std::initializer_list<Pixel> pixels) {
+    auto expectOnly = [](const PixelTarget& target, std::initializer_list<Pixel> pixels) {
         Rows expected(10, "..........");
         for (const Pixel& p : pixels) {
             EXPECT_EQ(target.at(p.x, p.y), rgbTo565(p.colour)) << "pixel " << p.x << ", " << p.y;
@@ -125,7 +128,7 @@ TEST(SmoothLines, BlendEachChannelByItsOwnOrderWithHandComputedWeights) {
         }
         EXPECT_EQ(target.picture(target.background), expected);
     };
-    TinyTarget whiteTarget(10, 10, 0xFFFF);
+    PixelTarget whiteTarget(10, 10, 0xFFFF);
     drawSmoothLine(5, 2, 0, 0, 0);
     expectOnly(whiteTarget, {{0, 0, 0},
                              {1, 0, 0x626462},
@@ -137,10 +140,99 @@ TEST(SmoothLines, BlendEachChannelByItsOwnOrderWithHandComputedWeights) {
                              {4, 1, 0x949694},
                              {4, 2, 0x636563},
                              {5, 2, 0}});
-    TinyTarget blueTarget(10, 10, 0x001F);
+    PixelTarget blueTarget(10, 10, 0x001F);
     drawSmoothLine(1, 0, 2, 3, red);
     expectOnly(blueTarget,
                {{1, 0, red}, {1, 1, 0xA400A9}, {2, 1, 0x530055}, {1, 2, 0x520054}, {2, 2, 0xA500AA}, {2, 3, red}});
+}
+
+struct Area {  // inclusive, 64-bit
+    int64_t left = 0, top = 0, right = -1, bottom = -1;
+};
+
+Area span(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
+    return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
+}
+
+// The area of a half-open box, empty when it has no width or height.
+Area box(int64_t x, int64_t y, int64_t width, int64_t height) {
+    return width > 0 && height > 0 ? Area{x, y, x + width - 1, y + height - 1} : Area{};
+}
+
+// A panel's outline lies on the inclusive edges from (x, y) to (x + width, y + height), its bands
+// running on past the opposite edge when thicker than the panel; its fill lies inside.
+Area outline(int64_t x, int64_t y, int64_t width, int64_t height, int64_t thickness) {
+    const Area edges = span(x, y, x + width, y + height);
+    return {std::min(edges.left, edges.right - thickness + 1), std::min(edges.top, edges.bottom - thickness + 1),
+            std::max(edges.right, edges.left + thickness - 1), std::max(edges.bottom, edges.top + thickness - 1)};
+}
+
+// Random arguments from a fixed seed on a small target: no guard may change, and nothing may be drawn
+// outside the area the arguments describe (which also catches a write that wraps into the next row).
+TEST(Fuzz, NothingIsDrawnOutsideTheArgumentsOrTheTarget) {
+    std::mt19937 random(20240611);
+    auto coordinate = [&]() -> int32_t {
+        constexpr int32_t extremes[] = {INT_MIN, INT_MIN + 1, INT_MAX, INT_MAX - 1, -1, 0};
+        const uint32_t pick = random() % 10;
+        if (pick < 6) return static_cast<int32_t>(random() % 50) - 20;
+        return pick < 8 ? static_cast<int32_t>(random()) : extremes[random() % 6];
+    };
+    const std::vector<uint8_t> bytes = makeBitmap(
+        20, 3, [](int i) { return makeRgb(8, i, 255); }, [](int x, int y) { return x % 7 ? x + y : 0; });
+    Image sheet;
+    sheet.loadImageBytes(bytes, 1, makeRgb(8, 0, 255));
+    PixelTarget target(10, 8);
+
+    int32_t a, b, c, d, t;
+    bool fill;
+    Rgb colour;
+    const std::function<Area()> operations[] = {
+        [&] { return drawHLine(a, b, c, colour), span(a, b, c, b); },
+        [&] { return drawVLine(a, b, c, colour), span(a, b, a, c); },
+        [&] { return putPixel(a, b, colour), span(a, b, a, b); },
+        [&] {
+            return fillRect(Rect{a, b, c, d}, colour), box(a, b, int64_t{c} - a, int64_t{d} - b);
+        },
+        [&] { return fillBox(a, b, c, d, colour), box(a, b, c, d); },
+        [&] {
+            drawPanel(a, b, c, d, colour, t, fill ? colour : NoFill);
+            return t > 0 ? outline(a, b, c, d, t) : fill ? box(a, b, c, d) : Area{};
+        },
+        [&] { return drawSmoothLine(a, b, c, d, colour), span(a, b, c, d); },
+        [&] {
+            const int32_t radius = t % 2 ? t % 45 : t % 3000;  // keeps the midpoint loop short
+            fillCircle(a, b, radius, colour);
+            return radius < 0
+                       ? Area{}
+                       : span(int64_t{a} - radius, int64_t{b} - radius, int64_t{a} + radius, int64_t{b} + radius);
+        },
+        [&] {
+            sheet.setColourKey(fill ? makeRgb(8, 0, 255) : NoColourKey);
+            ImageRegion region(sheet, c % 30, d % 5, c, d);
+            region.setPosition(a, b);
+            region.draw();
+            return box(a, b, c, d);
+        }};
+
+    for (int round = 0; round < 30000; ++round) {
+        target.clear();
+        colour = (random() & 0xFFFFFF) | 0xF8;  // never black in RGB565
+        a = coordinate(), b = coordinate(), c = coordinate(), d = coordinate();
+        t = random() % 2 ? static_cast<int32_t>(random() % 9) - 2 : coordinate();
+        fill = random() % 2;
+        const size_t operation = round % std::size(operations);
+        const Area area = operations[operation]();
+        const testing::Message call = testing::Message()
+                                      << "round " << round << ", operation " << operation << " (" << a << ", " << b
+                                      << ", " << c << ", " << d << ", " << t << ")";
+        ASSERT_TRUE(target.guardsIntact()) << call;
+        for (int y = 0; y < target.height; ++y) {
+            for (int x = 0; x < target.width; ++x) {
+                const bool inside = x >= area.left && x <= area.right && y >= area.top && y <= area.bottom;
+                ASSERT_TRUE(inside || target.at(x, y) == 0) << call << " drew " << x << ", " << y;
+            }
+        }
+    }
 }
 
 }  // namespace

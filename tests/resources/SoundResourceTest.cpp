@@ -12,24 +12,24 @@
 
 namespace {
 
-std::vector<int> samplesOf(int id) {
-    const platform::WaveData wave = platform::parseWave(platform::findResource(platform::ResourceType::Wave, id));
+// An embedded sound as the program reads it, with its samples as numbers.
+struct Sound {
+    platform::WaveData wave;
     std::vector<int> samples;
-    for (size_t i = 0; i + 1 < wave.samples.size(); i += 2)
-        samples.push_back(static_cast<int16_t>(wave.samples[i] | wave.samples[i + 1] << 8));
-    return samples;
-}
 
-// Sign changes per second over a stretch of a sound: a rough measure of its pitch and brightness.
-double crossingsPerSecond(int id, double fromSeconds, double toSeconds) {
-    const std::vector<int> samples = samplesOf(id);
-    const int rate = platform::parseWave(platform::findResource(platform::ResourceType::Wave, id)).sampleRate;
-    const size_t first = static_cast<size_t>(fromSeconds * rate);
-    const size_t last = std::min(samples.size(), static_cast<size_t>(toSeconds * rate));
-    int crossings = 0;
-    for (size_t i = first + 1; i < last; ++i) crossings += (samples[i - 1] < 0) != (samples[i] < 0);
-    return crossings / (static_cast<double>(last - first) / rate);
-}
+    explicit Sound(int id) : wave(platform::parseWave(platform::findResource(platform::ResourceType::Wave, id))) {
+        for (size_t i = 0; i + 1 < wave.samples.size(); i += 2)
+            samples.push_back(static_cast<int16_t>(wave.samples[i] | wave.samples[i + 1] << 8));
+    }
+    // Sign changes per second over a stretch: a rough measure of pitch and brightness (0 for no sound).
+    double crossingsPerSecond(double fromSeconds, double toSeconds) const {
+        const size_t first = static_cast<size_t>(fromSeconds * wave.sampleRate);
+        const size_t last = std::min(samples.size(), static_cast<size_t>(toSeconds * wave.sampleRate));
+        int crossings = 0;
+        for (size_t i = first + 1; i < last; ++i) crossings += (samples[i - 1] < 0) != (samples[i] < 0);
+        return last > first ? crossings / (static_cast<double>(last - first) / wave.sampleRate) : 0;
+    }
+};
 
 }  // namespace
 
@@ -41,12 +41,13 @@ TEST(SoundResources, AreMonoPcmAtTheirRatesStartAndEndSilentAndNeverClip) {
     for (const art::SoundFormat& format : art::soundFormats) {
         SCOPED_TRACE(format.id);
         const auto bytes = platform::findResource(platform::ResourceType::Wave, format.id);
-        const platform::WaveData wave = platform::parseWave(bytes);
-        ASSERT_TRUE(wave.valid());
-        EXPECT_EQ(std::make_tuple(bytes[20] | bytes[21] << 8, wave.channels, wave.bitsPerSample, wave.sampleRate),
-                  std::make_tuple(1, 1, 16, format.sampleRate));  // the format tag: PCM
+        const Sound sound(format.id);
+        const platform::WaveData& wave = sound.wave;
+        const std::vector<int>& samples = sound.samples;
+        ASSERT_TRUE(wave.valid()) << "missing or damaged";
+        EXPECT_EQ(std::tuple(bytes[20] | bytes[21] << 8, wave.channels, wave.bitsPerSample, wave.sampleRate),
+                  std::tuple(1, 1, 16, format.sampleRate));  // the format tag: PCM
         EXPECT_TRUE(wave.durationMs() > 20 && wave.durationMs() < static_cast<uint32_t>(format.maxDurationMs));
-        const std::vector<int> samples = samplesOf(format.id);
         int peak = 0;
         for (int s : samples) peak = std::max(peak, std::abs(s));
         EXPECT_TRUE(peak > quietestPeak && peak < loudestPeak) << peak;
@@ -61,9 +62,10 @@ TEST(SoundResources, AreMonoPcmAtTheirRatesStartAndEndSilentAndNeverClip) {
 // Each sound fits its moment: the right-answer chime is bright and the wrong-answer buzz low; the
 // start arpeggio rises, the game-over phrase falls.
 TEST(SoundResources, RiseFallAndBrightnessFitTheirEvents) {
-    EXPECT_GT(crossingsPerSecond(art::rightAnswerSoundId, 0, 0.3),
-              4 * crossingsPerSecond(art::wrongAnswerSoundId, 0, 0.3));
-    EXPECT_LT(crossingsPerSecond(art::wrongAnswerSoundId, 0, 0.3), 1000);
-    EXPECT_LT(crossingsPerSecond(art::startSoundId, 0.01, 0.08), crossingsPerSecond(art::startSoundId, 0.27, 0.4));
-    EXPECT_GT(crossingsPerSecond(art::gameOverSoundId, 0.01, 0.18), crossingsPerSecond(art::gameOverSoundId, 0.7, 1.1));
+    const Sound right(art::rightAnswerSoundId), wrong(art::wrongAnswerSoundId), start(art::startSoundId),
+        gameOver(art::gameOverSoundId);
+    EXPECT_GT(right.crossingsPerSecond(0, 0.3), 4 * wrong.crossingsPerSecond(0, 0.3));
+    EXPECT_TRUE(wrong.crossingsPerSecond(0, 0.3) > 0 && wrong.crossingsPerSecond(0, 0.3) < 1000);
+    EXPECT_LT(start.crossingsPerSecond(0.01, 0.08), start.crossingsPerSecond(0.27, 0.4));
+    EXPECT_GT(gameOver.crossingsPerSecond(0.01, 0.18), gameOver.crossingsPerSecond(0.7, 1.1));
 }

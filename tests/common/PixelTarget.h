@@ -1,8 +1,11 @@
 #pragma once
-// A small draw target for pixel tests, with guard pixels in the memory on both sides of it, and a
-// maker of hand-made 8-bit bitmap resources.
+// A draw target of a test's own, with guard pixels in the memory on both sides of it that must be
+// intact when it goes; and a maker of hand-made 8-bit bitmap resources.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -11,22 +14,30 @@
 
 using Rows = std::vector<std::string>;
 
-struct TinyTarget {
+struct PixelTarget {
     static constexpr int guards = 64;
     static constexpr uint16_t guard = 0xA5A5;
     int width, height;
     uint16_t background;
     std::vector<uint16_t> memory;
+    std::span<uint16_t> pixels;  // row after row, between the guards
 
-    TinyTarget(int w, int h, uint16_t back = 0) : width(w), height(h), background(back), memory(w * h + 2 * guards) {
+    PixelTarget(int w, int h, uint16_t back = 0)
+        : width(w),
+          height(h),
+          background(back),
+          memory(size_t(w) * h + 2 * guards),
+          pixels(&memory[guards], size_t(w) * h) {
         clear();
-        setDrawTarget(memory.data() + guards, w, h);
+        setDrawTarget(pixels.data(), w, h);
     }
+    PixelTarget(const PixelTarget&) = delete;
+    ~PixelTarget() { EXPECT_TRUE(guardsIntact()) << "a write outside the " << width << " x " << height << " target"; }
     void clear() {
-        std::fill(memory.begin(), memory.end(), guard);
-        std::fill_n(memory.begin() + guards, width * height, background);
+        std::ranges::fill(memory, guard);
+        std::ranges::fill(pixels, background);
     }
-    uint16_t at(int x, int y) const { return memory[static_cast<size_t>(guards + y * width + x)]; }
+    uint16_t at(int x, int y) const { return pixels[size_t(y) * width + x]; }
     bool guardsIntact() const {
         return std::count(memory.begin(), memory.begin() + guards, guard) == guards &&
                std::count(memory.end() - guards, memory.end(), guard) == guards;

@@ -1,14 +1,18 @@
-// The embedded artwork against the layout the program cuts it by (resources/ArtLayout.h).
+// The embedded artwork against the layout the program cuts it by (resources/ArtLayout.h), and the
+// window icon.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <set>
 #include <span>
 #include <tuple>
+#include <vector>
 
 #include "platform/Platform.h"
-#include "render/Colour.h"
+#include "platform/common/WindowIcon.h"
+#include "render/Image.h"
 #include "resources/ArtLayout.h"
 
 namespace {
@@ -16,28 +20,19 @@ namespace {
 using art::Colour24;
 using art::Region;
 
-// An embedded bitmap read the way the program's loader does; one missing or shorter than its header
-// claims fails the test and reads as empty.
-struct BitmapView {
-    int32_t headerSize = 0, width = 0, height = 0, bitsPerPixel = 0;
+// An embedded bitmap loaded as the program loads it, read with the 24-bit colours of its table.
+struct Artwork {
     std::span<const uint8_t> bytes;
+    Image image;
 
-    explicit BitmapView(int id) : bytes(platform::findResource(platform::ResourceType::Bitmap, id)) {
-        if (bytes.size() >= 40) {
-            headerSize = static_cast<int32_t>(le32(0)), width = static_cast<int32_t>(le32(4));
-            height = static_cast<int32_t>(le32(8)), bitsPerPixel = static_cast<int32_t>(le16(12) * le16(14));
-        }
-        if (width <= 0 || height <= 0 || bytes.size() < 1064 + size_t(width) * size_t(height)) {
-            ADD_FAILURE() << "bitmap " << id << " is missing or cut short";
-            *this = BitmapView();
-        }
+    explicit Artwork(int id) : bytes(platform::findResource(platform::ResourceType::Bitmap, id)) {
+        EXPECT_TRUE(image.loadImageResource(id, NoColourKey)) << "bitmap " << id << " is missing or cut short";
     }
-    BitmapView() = default;
-    // The colour table entry of pixel (x, y) as 0x00BBGGRR; 0xFFFFFFFF outside the picture.
+    // The colour of pixel (x, y) as 0x00BBGGRR; 0xFFFFFFFF outside the picture.
     Colour24 colour(int x, int y) const {
-        if (x < 0 || y < 0 || x >= width || y >= height) return 0xFFFFFFFF;
-        const size_t at = 40 + 4 * size_t(bytes[1064 + size_t(y) * width + x]);
-        return art::makeColour(bytes[at + 2], bytes[at + 1], bytes[at]);
+        if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return 0xFFFFFFFF;
+        const uint8_t* entry = &bytes[40 + 4 * size_t(image.pixels()[size_t(y) * image.width() + x])];
+        return art::makeColour(entry[2], entry[1], entry[0]);
     }
     // How many pixels along the chosen edges of r (top, left, bottom, right) are not the key.
     int drawnOnEdges(Region r, Colour24 key, bool top, bool left, bool bottom, bool right) const {
@@ -48,13 +43,7 @@ struct BitmapView {
             drawn += (left && colour(r.x, y) != key) + (right && colour(r.right() - 1, y) != key);
         return drawn;
     }
-
-private:
-    uint32_t le16(size_t at) const { return bytes[at] | bytes[at + 1] << 8; }
-    uint32_t le32(size_t at) const { return le16(at) | le16(at + 2) << 16; }
 };
-
-const art::SheetLayout sheets[] = {art::wideSheet, art::narrowSheet};
 
 }  // namespace
 
@@ -69,24 +58,29 @@ TEST(BitmapResources, LayoutKeyAndUncutPictures) {
           std::tuple{art::wideSheet.id, art::wideSheet.width, art::wideSheet.height, art::sheetColourKey},
           std::tuple{art::narrowSheet.id, art::narrowSheet.width, art::narrowSheet.height, art::sheetColourKey}}) {
         SCOPED_TRACE(id);
-        const BitmapView bitmap(id);
-        ASSERT_EQ(std::make_tuple(bitmap.headerSize, bitmap.width, bitmap.height, bitmap.bitsPerPixel),
-                  std::make_tuple(40, width, height, 8));
-        EXPECT_EQ(bitmap.bytes.size(), 1064u + static_cast<size_t>(width) * height);
-        int keyed = 0;
+        const Artwork bitmap(id);
+        ASSERT_NE(bitmap.image.pixels(), nullptr);
+        EXPECT_EQ(std::tuple(bitmap.bytes[0], bitmap.image.width(), bitmap.image.height(), bitmap.image.bitsPerPixel(),
+                             bitmap.bytes.size()),
+                  std::tuple(40, width, height, 8, 1064u + static_cast<size_t>(width) * height));
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x) {
                 const Colour24 c = bitmap.colour(x, y);
-                keyed += c == key;
                 if (c != key && rgbTo565(c) == rgbTo565(key)) ADD_FAILURE() << "key look-alike at " << x << "," << y;
             }
         }
-        EXPECT_TRUE(keyed > width * height / 10 && keyed < width * height * 9 / 10) << "background round a picture";
         EXPECT_EQ(key == art::logoColourKey ? bitmap.drawnOnEdges({0, 0, width, height}, key, 1, 1, 1, 1) : 0, 0);
     }
-    for (const art::SheetLayout& sheet : sheets) {
+}
+
+// The sheets' regions lie apart and their pictures clear of the edges, but for the ribbon: the strip
+// tile repeats without a seam and meets the banner's and the ornament's ends of the ribbon where the
+// program lays it; the panel corners meet the straight frame's three bands (outermost first, each the
+// band width, then the panel's white) along the edges they share with it.
+TEST(BitmapResources, SheetRegionsApartAndRibbonAndFrameWithoutSeams) {
+    for (const art::SheetLayout& sheet : {art::wideSheet, art::narrowSheet}) {
         SCOPED_TRACE(sheet.id);
-        const BitmapView bitmap(sheet.id);
+        const Artwork bitmap(sheet.id);
         const Colour24 key = art::sheetColourKey;
         // Only the ribbon runs on across the edges where the strip continues it.
         EXPECT_EQ(bitmap.drawnOnEdges(sheet.sideArtUpper, key, 1, 1, 1, 1), 0);
@@ -111,16 +105,6 @@ TEST(BitmapResources, LayoutKeyAndUncutPictures) {
                     << "regions " << i << " and " << j;
             }
         }
-    }
-}
-
-// The strip tile repeats without a seam and meets the banner's and the ornament's ends of the ribbon
-// where the program lays it; the panel corners meet the straight frame's three bands (outermost
-// first, each the band width, then the panel's white) along the edges they share with it.
-TEST(BitmapResources, RibbonAndFrameMeetWithoutSeams) {
-    for (const art::SheetLayout& sheet : sheets) {
-        SCOPED_TRACE(sheet.id);
-        const BitmapView bitmap(sheet.id);
         const Region tile = sheet.stripTile, banner = sheet.bannerRegion, ornament = sheet.cornerOrnament;
         std::set<Colour24> edgeColours;
         for (int row = 0; row < tile.height; ++row) {
@@ -156,7 +140,7 @@ TEST(BitmapResources, RibbonAndFrameMeetWithoutSeams) {
 // two logos.
 TEST(BitmapResources, NarrowArtworkShowsTheSamePicturesAsTheWide) {
     // The share of r that is not key, and the mean red, green and blue of those pixels.
-    auto summary = [](const BitmapView& bitmap, Region r, Colour24 key) {
+    auto summary = [](const Artwork& bitmap, Region r, Colour24 key) {
         std::array<double, 4> s{};
         int drawn = 0;
         for (int y = r.y; y < r.bottom(); ++y) {
@@ -176,13 +160,51 @@ TEST(BitmapResources, NarrowArtworkShowsTheSamePicturesAsTheWide) {
         for (int i = 1; i < 4; ++i) EXPECT_NEAR(wide[i], narrow[i], meanChannelTolerance) << "channel " << i;
     };
     const auto wideRegions = art::allRegions(art::wideSheet), narrowRegions = art::allRegions(art::narrowSheet);
-    const BitmapView wide(art::wideSheet.id), narrow(art::narrowSheet.id);
+    const Artwork wide(art::wideSheet.id), narrow(art::narrowSheet.id);
     for (size_t i = 0; i < wideRegions.size(); ++i) {
         SCOPED_TRACE(i);
         expectAlike(summary(wide, wideRegions[i], art::sheetColourKey),
                     summary(narrow, narrowRegions[i], art::sheetColourKey));
     }
-    const BitmapView wideLogo(art::wideLogo.id), narrowLogo(art::narrowLogo.id);
-    expectAlike(summary(wideLogo, {0, 0, wideLogo.width, wideLogo.height}, art::logoColourKey),
-                summary(narrowLogo, {0, 0, narrowLogo.width, narrowLogo.height}, art::logoColourKey));
+    const Artwork wideLogo(art::wideLogo.id), narrowLogo(art::narrowLogo.id);
+    expectAlike(summary(wideLogo, {0, 0, art::wideLogo.width, art::wideLogo.height}, art::logoColourKey),
+                summary(narrowLogo, {0, 0, art::narrowLogo.width, art::narrowLogo.height}, art::logoColourKey));
+}
+
+// Every size, opaque in the middle, with a rounded corner that lets the desktop show through; no
+// other size is made up.
+TEST(IconResource, HoldsEverySizeAsOpaqueArtworkWithSoftCorners) {
+    EXPECT_EQ(platform::iconSizes(), std::vector<int>(art::iconSizes.begin(), art::iconSizes.end()));
+    std::vector<uint32_t> argb;
+    for (int size : art::iconSizes) {
+        ASSERT_TRUE(platform::iconPixels(size, argb));
+        ASSERT_EQ(argb.size(), static_cast<size_t>(size * size));
+        EXPECT_EQ(argb[(size / 2) * size + size / 2] >> 24, 255u) << size;
+        EXPECT_TRUE(argb[0] >> 24 < 128 && argb[size * size - 1] >> 24 < 128) << size;
+    }
+    EXPECT_FALSE(platform::iconPixels(20, argb));
+    EXPECT_TRUE(argb.empty());
+}
+
+// Damaged icon bytes are refused without reading past their end.
+TEST(IconResource, DamagedBytesAreRefused) {
+    const auto real = platform::findResource(platform::ResourceType::Icon, art::iconId);
+    const std::vector<uint8_t> whole(real.begin(), real.end());
+    std::vector<uint32_t> argb;
+    ASSERT_TRUE(platform::readIconPixels(whole, 16, argb));
+    const std::function<void(std::vector<uint8_t>&)> damages[] = {
+        [](auto& b) { b.pop_back(); },                          // the last picture's final byte missing
+        [](auto& b) { std::fill_n(b.begin() + 12, 4, 0xFF); },  // the first picture's offset
+        [](auto& b) { b[7] = 0x7F; },                           // a huge picture count
+        [](auto& b) { b.resize(6); },                           // no whole header
+        [](auto& b) { b[0] = 'X'; },                            // the wrong magic
+    };
+    for (size_t i = 0; i < std::size(damages); ++i) {
+        std::vector<uint8_t> bytes = whole;
+        damages[i](bytes);
+        bytes.shrink_to_fit();  // no spare capacity to read unnoticed
+        argb.assign(3, 1);
+        EXPECT_FALSE(platform::readIconPixels(bytes, i == 0 ? 16 : 64, argb)) << "damage " << i;
+        EXPECT_TRUE(argb.empty()) << "damage " << i;
+    }
 }
