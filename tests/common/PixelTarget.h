@@ -22,12 +22,8 @@ struct PixelTarget {
     std::vector<uint16_t> memory;
     std::span<uint16_t> pixels;  // row after row, between the guards
 
-    PixelTarget(int w, int h, uint16_t back = 0)
-        : width(w),
-          height(h),
-          background(back),
-          memory(size_t(w) * h + 2 * guards),
-          pixels(&memory[guards], size_t(w) * h) {
+    PixelTarget(int w, int h, uint16_t back = 0) : width(w), height(h), background(back), memory(w * h + 2 * guards) {
+        pixels = {&memory[guards], size_t(w) * h};
         clear();
         setDrawTarget(pixels.data(), w, h);
     }
