@@ -1,6 +1,6 @@
 #pragma once
 // A draw target of a test's own, with guard pixels in the memory on both sides of it that must be
-// intact when it goes; and a maker of hand-made 8-bit bitmap resources.
+// intact when it goes; and a maker of hand-made 8-bit bitmap resources, with a sheet to blit.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -63,3 +63,8 @@ inline std::vector<uint8_t> makeBitmap(int32_t width, int32_t height, const std:
     }
     return bytes;
 }
+
+// The test sheet, 20 x 3: every fifth column index 0, the white key colour; elsewhere index
+// x + 1 + 20y, whose RGB565 value is the index in the green bits.
+inline int sheetIndex(int x, int y) { return x % 5 == 0 ? 0 : x + 1 + 20 * y; }
+inline Rgb sheetColour(int i) { return i == 0 ? colourWhite() : makeRgb(0, 4 * i, 0); }

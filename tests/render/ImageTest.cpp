@@ -1,4 +1,4 @@
-// Images read in place from 8-bit bitmap bytes, and regions of them blitted with and without a colour key.
+// Images read in place from 8-bit bitmap bytes; damaged bytes count as no picture.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -9,11 +9,6 @@
 #include "render/ImageRegion.h"
 
 namespace {
-
-// The test sheet: every fifth column the white key colour, elsewhere index x + 1 + 20y, whose RGB565
-// value is the index in the green bits.
-int sheetIndex(int x, int y) { return x % 5 == 0 ? 0 : x + 1 + 20 * y; }
-Rgb sheetColour(int i) { return i == 0 ? colourWhite() : makeRgb(0, 4 * i, 0); }
 
 TEST(Images, LoadTheHeaderThePaletteAsRgb565AndPixelsInPlace) {
     const std::vector<uint8_t> bytes = makeBitmap(
@@ -65,45 +60,6 @@ TEST(Images, BytesShorterThanTheHeaderClaimsCountAsMissingAndDeepPicturesAreNotD
     EXPECT_TRUE(image.bitsPerPixel() == 24 && image.pixels() == deep.data() + 40);
     ImageRegion(image, 0, 0, 4, 2).draw();
     EXPECT_EQ(target.picture(0xFFFF), Rows(4, "...."));
-}
-
-// The region's source pixels land at its position, inside the shown rectangle (left, top, right,
-// bottom; half-open) only and without the key pixels when keyed; the background everywhere else.
-TEST(Blits, CutAtTheClipTheTargetWidthAndThePictureWithAndWithoutAKey) {
-    const std::vector<uint8_t> bytes = makeBitmap(20, 3, sheetColour, sheetIndex);
-    Image sheet;
-    ASSERT_TRUE(sheet.loadImageBytes(bytes, 107, colourWhite()));
-    struct Case {
-        int x, y, sourceLeft, sourceTop, width, height;
-        bool keyed;
-        int left, top, right, bottom;
-    };
-    const Case cases[] = {{-5, 0, 0, 0, 20, 3, true, 0, 0, 15, 3},     // cut at the left clip
-                          {12, -1, 0, 0, 20, 3, true, 12, 0, 20, 2},   // at the top clip and the target's width
-                          {12, -1, 0, 0, 20, 3, false, 12, 0, 20, 2},  // the key drawn when there is none
-                          {0, 0, 15, -1, 10, 9, true, 0, 1, 5, 4},  // a source past the picture reads only the picture
-                          {20, 0, 0, 0, 20, 3, false, 0, 0, 0, 0},  // wholly outside
-                          {0, -3, 0, 0, 20, 3, false, 0, 0, 0, 0},
-                          {INT_MIN, INT_MAX, 0, 0, 20, 3, false, 0, 0, 0, 0}};
-    constexpr uint16_t background = 0x0001;
-    PixelTarget target(20, 4, background);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "at " << c.x << ", " << c.y);
-        target.clear();
-        sheet.setColourKey(c.keyed ? static_cast<int32_t>(colourWhite()) : NoColourKey);
-        ImageRegion region(sheet, c.sourceLeft, c.sourceTop, c.width, c.height);
-        region.setPosition(c.x, c.y);
-        region.draw();
-        for (int y = 0; y < target.height; ++y) {
-            for (int x = 0; x < target.width; ++x) {
-                const bool inside = x >= c.left && x < c.right && y >= c.top && y < c.bottom;
-                const int index = inside ? sheetIndex(x + c.sourceLeft - c.x, y + c.sourceTop - c.y) : 0;
-                const bool shown = inside && !(c.keyed && index == 0);
-                const uint16_t expected = !shown ? background : index == 0 ? 0xFFFF : static_cast<uint16_t>(index << 5);
-                EXPECT_EQ(target.at(x, y), expected) << "screen " << x << ", " << y;
-            }
-        }
-    }
 }
 
 }  // namespace

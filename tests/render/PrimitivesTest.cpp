@@ -133,17 +133,19 @@ TEST(SmoothLines, BlendEachChannelByItsOwnOrderWithHandComputedWeights) {
                {{1, 0, red}, {1, 1, 0xA400A9}, {2, 1, 0x530055}, {1, 2, 0x520054}, {2, 2, 0xA500AA}, {2, 3, red}});
 }
 
-struct Area {  // inclusive, 64-bit
+struct Area {  // inclusive, 64-bit; solid when every pixel of it is drawn in the colour
     int64_t left = 0, top = 0, right = -1, bottom = -1;
+    bool solid = false;
+    bool has(int64_t x, int64_t y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 
-Area span(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
-    return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
+Area span(int64_t x0, int64_t y0, int64_t x1, int64_t y1, bool solid = false) {
+    return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1), solid};
 }
 
 // The area of a half-open box, empty when it has no width or height.
-Area box(int64_t x, int64_t y, int64_t width, int64_t height) {
-    return width > 0 && height > 0 ? Area{x, y, x + width - 1, y + height - 1} : Area{};
+Area box(int64_t x, int64_t y, int64_t width, int64_t height, bool solid = false) {
+    return width > 0 && height > 0 ? Area{x, y, x + width - 1, y + height - 1, solid} : Area{};
 }
 
 // A panel's outline lies on the inclusive edges from (x, y) to (x + width, y + height), its bands
@@ -154,9 +156,11 @@ Area outline(int64_t x, int64_t y, int64_t width, int64_t height, int64_t thickn
             std::max(edges.right, edges.left + thickness - 1), std::max(edges.bottom, edges.top + thickness - 1)};
 }
 
-// Random arguments from a fixed seed on a small target: no guard may change, and nothing may be drawn
-// outside the area the arguments describe (which also catches a write that wraps into the next row).
-TEST(Fuzz, NothingIsDrawnOutsideTheArgumentsOrTheTarget) {
+// Random arguments from a fixed seed on a small target: no guard may change and nothing be drawn
+// outside the area the arguments describe (which also catches a write that wraps into the next row);
+// lines, pixels and fills cover their area, and a blit shows exactly the source pixels of its
+// rectangle that lie in the picture and, when keyed, are not the key.
+TEST(Fuzz, NothingIsDrawnOutsideTheArgumentsAndFillsAndBlitsAreExact) {
     std::mt19937 random(20240611);
     auto coordinate = [&]() -> int32_t {
         constexpr int32_t extremes[] = {INT_MIN, INT_MIN + 1, INT_MAX, INT_MAX - 1, -1, 0};
@@ -164,26 +168,26 @@ TEST(Fuzz, NothingIsDrawnOutsideTheArgumentsOrTheTarget) {
         if (pick < 6) return static_cast<int32_t>(random() % 50) - 20;
         return pick < 8 ? static_cast<int32_t>(random()) : extremes[random() % 6];
     };
-    const std::vector<uint8_t> bytes = makeBitmap(
-        20, 3, [](int i) { return makeRgb(8, i, 255); }, [](int x, int y) { return x % 7 ? x + y : 0; });
+    const std::vector<uint8_t> bytes = makeBitmap(20, 3, sheetColour, sheetIndex);
     Image sheet;
-    sheet.loadImageBytes(bytes, 1, makeRgb(8, 0, 255));
+    ASSERT_TRUE(sheet.loadImageBytes(bytes, 1, NoColourKey));
     PixelTarget target(10, 8);
 
     int32_t a, b, c, d, t;
+    int32_t left, top, width, height;  // the blit's source rectangle
     bool fill;
     Rgb colour;
     const std::function<Area()> operations[] = {
-        [&] { return drawHLine(a, b, c, colour), span(a, b, c, b); },
-        [&] { return drawVLine(a, b, c, colour), span(a, b, a, c); },
-        [&] { return putPixel(a, b, colour), span(a, b, a, b); },
+        [&] { return drawHLine(a, b, c, colour), span(a, b, c, b, true); },
+        [&] { return drawVLine(a, b, c, colour), span(a, b, a, c, true); },
+        [&] { return putPixel(a, b, colour), span(a, b, a, b, true); },
         [&] {
-            return fillRect(Rect{a, b, c, d}, colour), box(a, b, int64_t{c} - a, int64_t{d} - b);
+            return fillRect(Rect{a, b, c, d}, colour), box(a, b, int64_t{c} - a, int64_t{d} - b, true);
         },
-        [&] { return fillBox(a, b, c, d, colour), box(a, b, c, d); },
+        [&] { return fillBox(a, b, c, d, colour), box(a, b, c, d, true); },
         [&] {
             drawPanel(a, b, c, d, colour, t, fill ? colour : NoFill);
-            return t > 0 ? outline(a, b, c, d, t) : fill ? box(a, b, c, d) : Area{};
+            return t > 0 ? outline(a, b, c, d, t) : fill ? box(a, b, c, d, true) : Area{};
         },
         [&] { return drawSmoothLine(a, b, c, d, colour), span(a, b, c, d); },
         [&] {
@@ -191,12 +195,19 @@ TEST(Fuzz, NothingIsDrawnOutsideTheArgumentsOrTheTarget) {
             return fillCircle(a, b, radius, colour), box(a - radius, b - radius, 2 * radius + 1, 2 * radius + 1);
         },
         [&] {
-            sheet.setColourKey(fill ? makeRgb(8, 0, 255) : NoColourKey);
-            ImageRegion region(sheet, c % 30, d % 5, c, d);
+            sheet.setColourKey(fill ? static_cast<int32_t>(colourWhite()) : NoColourKey);
+            ImageRegion region(sheet, left, top, width, height);
             region.setPosition(a, b);
             region.draw();
-            return box(a, b, c, d);
+            return box(a, b, width, height);
         }};
+    const size_t blit = std::size(operations) - 1;
+    auto blitted = [&](int64_t x, int64_t y) -> uint16_t {  // what the blit shows at (x, y) of its rectangle
+        const int64_t sourceX = x - a + left, sourceY = y - b + top;
+        if (sourceX < 0 || sourceX >= 20 || sourceY < 0 || sourceY >= 3) return 0;
+        const int index = sheetIndex(int(sourceX), int(sourceY));
+        return fill && index == 0 ? 0 : sheet.palette()[index];
+    };
 
     for (int round = 0; round < 30000; ++round) {
         target.clear();
@@ -205,15 +216,22 @@ TEST(Fuzz, NothingIsDrawnOutsideTheArgumentsOrTheTarget) {
         t = random() % 2 ? static_cast<int32_t>(random() % 9) - 2 : coordinate();
         fill = random() % 2;
         const size_t operation = round % std::size(operations);
+        // Most blits small and near the target, so that they show something; some of any size anywhere.
+        left = static_cast<int32_t>(random() % 30) - 5, top = static_cast<int32_t>(random() % 5) - 1;
+        width = random() % 4 ? static_cast<int32_t>(random() % 25) + 1 : c;
+        height = random() % 4 ? static_cast<int32_t>(random() % 6) + 1 : d;
+        if (operation == blit && random() % 4) a %= 16, b %= 16;
         const Area area = operations[operation]();
         const testing::Message call = testing::Message()
                                       << "round " << round << ", operation " << operation << " (" << a << ", " << b
-                                      << ", " << c << ", " << d << ", " << t << ")";
+                                      << ", " << c << ", " << d << ", " << t << "; " << left << ", " << top << ", "
+                                      << width << ", " << height << ")";
         ASSERT_TRUE(target.guardsIntact()) << call;
         for (int y = 0; y < target.height; ++y) {
             for (int x = 0; x < target.width; ++x) {
-                const bool inside = x >= area.left && x <= area.right && y >= area.top && y <= area.bottom;
-                ASSERT_TRUE(inside || target.at(x, y) == 0) << call << " drew " << x << ", " << y;
+                const bool known = !area.has(x, y) || area.solid || operation == blit;  // else only "inside"
+                const uint16_t expected = !area.has(x, y) ? 0 : operation == blit ? blitted(x, y) : rgbTo565(colour);
+                ASSERT_TRUE(!known || target.at(x, y) == expected) << call << " at " << x << ", " << y;
             }
         }
     }
