@@ -27,33 +27,6 @@ TEST(Colours, ToAndFrom565) {
     for (uint32_t p = 0; p <= 0xFFFF; ++p) ASSERT_EQ(rgbTo565(rgbFrom565(static_cast<uint16_t>(p))), p);
 }
 
-TEST(Lines, RunBetweenEndsInEitherOrderAndStopAtTheClipAsPixelsDo) {
-    PixelTarget wide(10, 12);
-    drawHLine(5, 10, 2, red);
-    EXPECT_EQ(wide.picture(ink)[10], "..####....");
-    PixelTarget narrow(4, 3);
-    drawHLine(5, 1, 2, red);
-    drawVLine(0, INT_MAX, INT_MIN, red);
-    for (int outside : {-1, 3, INT_MIN, INT_MAX}) drawHLine(INT_MIN, outside, INT_MAX, red);
-    drawVLine(4, 0, 2, red);
-    putPixel(3, 2, colourWhite());
-    putPixel(4, 0, red);
-    EXPECT_EQ(narrow.picture(ink), (Rows{"#...", "#.##", "#..?"}));
-    EXPECT_EQ(narrow.at(3, 2), 0xFFFF);
-}
-
-TEST(Fills, HalfOpenClippedAndNothingWhenEmptyOrReversed) {
-    PixelTarget target(10, 4);
-    fillBox(0, 0, 10, 0, red);
-    fillRect(Rect{0, -5, 10, 0}, red);  // bottom on the clip's top
-    fillRect(Rect{6, 1, 3, 3}, red);
-    fillBox(INT_MAX, 0, INT_MAX, 4, red);
-    fillBox(0, 0, 10, 1, red);
-    fillRect(Rect{2, 2, 5, 3}, red);
-    fillBox(7, 3, INT_MAX, INT_MAX, red);
-    EXPECT_EQ(target.picture(ink), (Rows{"##########", "..........", "..###.....", ".......###"}));
-}
-
 // A panel's outline covers x .. x + width and y .. y + height, both included, one column and row
 // further than its fill; its bands grow inwards and run on past the opposite edge when thicker than
 // the panel; NoFill leaves the inside alone.
