@@ -1,19 +1,29 @@
-// The embedded artwork against the layout the program cuts it by (resources/ArtLayout.h), and the
-// window icon.
+// What the program carries: the artwork against the layout the program cuts it by
+// (resources/ArtLayout.h), the window icon, the sounds, and the generator that makes them all.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <map>
 #include <set>
 #include <span>
+#include <sstream>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/common/Wave.h"
 #include "platform/common/WindowIcon.h"
 #include "render/Image.h"
 #include "resources/ArtLayout.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -42,6 +52,25 @@ struct Artwork {
         for (int y = r.y; y < r.bottom(); ++y)
             drawn += (left && colour(r.x, y) != key) + (right && colour(r.right() - 1, y) != key);
         return drawn;
+    }
+};
+
+// An embedded sound as the program reads it, with its samples as numbers.
+struct Sound {
+    platform::WaveData wave;
+    std::vector<int> samples;
+
+    explicit Sound(int id) : wave(platform::parseWave(platform::findResource(platform::ResourceType::Wave, id))) {
+        for (size_t i = 0; i + 1 < wave.samples.size(); i += 2)
+            samples.push_back(static_cast<int16_t>(wave.samples[i] | wave.samples[i + 1] << 8));
+    }
+    // Sign changes per second over a stretch: a rough measure of pitch and brightness (0 for no sound).
+    double crossingsPerSecond(double fromSeconds, double toSeconds) const {
+        const size_t first = static_cast<size_t>(fromSeconds * wave.sampleRate);
+        const size_t last = std::min(samples.size(), static_cast<size_t>(toSeconds * wave.sampleRate));
+        int crossings = 0;
+        for (size_t i = first + 1; i < last; ++i) crossings += (samples[i - 1] < 0) != (samples[i] < 0);
+        return last > first ? crossings / (static_cast<double>(last - first) / wave.sampleRate) : 0;
     }
 };
 
@@ -201,4 +230,74 @@ TEST(IconResource, EverySizeOpaqueWithSoftCornersAndDamagedBytesRefused) {
         EXPECT_FALSE(platform::readIconPixels(bytes, i == 0 ? 16 : 64, argb)) << "damage " << i;
         EXPECT_TRUE(argb.empty()) << "damage " << i;
     }
+}
+
+// Mono 16-bit PCM at its rate and within its length; each sound fades in from silence and back to it
+// (a jump at either end is heard as a click), is clearly audible, and stays well below full scale.
+TEST(SoundResources, AreMonoPcmAtTheirRatesStartAndEndSilentAndNeverClip) {
+    constexpr int quietestPeak = 32767 / 8, loudestPeak = 32767 * 7 / 10;
+    constexpr int edgeShareOfPeak = 10;  // silent: a tenth of the peak, for the first and last quarter millisecond
+    for (const art::SoundFormat& format : art::soundFormats) {
+        SCOPED_TRACE(format.id);
+        const auto bytes = platform::findResource(platform::ResourceType::Wave, format.id);
+        const Sound sound(format.id);
+        const platform::WaveData& wave = sound.wave;
+        const std::vector<int>& samples = sound.samples;
+        ASSERT_TRUE(wave.valid()) << "missing or damaged";
+        EXPECT_EQ(std::tuple(bytes[20] | bytes[21] << 8, wave.channels, wave.bitsPerSample, wave.sampleRate),
+                  std::tuple(1, 1, 16, format.sampleRate));  // the format tag: PCM
+        EXPECT_TRUE(wave.durationMs() > 20 && wave.durationMs() < static_cast<uint32_t>(format.maxDurationMs));
+        int peak = 0;
+        for (int s : samples) peak = std::max(peak, std::abs(s));
+        EXPECT_TRUE(peak > quietestPeak && peak < loudestPeak) << peak;
+        for (size_t i = 0; i < static_cast<size_t>(format.sampleRate / 4000); ++i) {
+            EXPECT_LT(std::abs(samples[i]), peak / edgeShareOfPeak) << "sample " << i;
+            EXPECT_LT(std::abs(samples[samples.size() - 1 - i]), peak / edgeShareOfPeak) << "from the end " << i;
+        }
+        EXPECT_TRUE(samples.front() == 0 && samples.back() == 0);
+    }
+}
+
+// Each sound fits its moment: the right-answer chime is bright and the wrong-answer buzz low; the
+// start arpeggio rises, the game-over phrase falls.
+TEST(SoundResources, RiseFallAndBrightnessFitTheirEvents) {
+    const Sound right(art::rightAnswerSoundId), wrong(art::wrongAnswerSoundId), start(art::startSoundId),
+        gameOver(art::gameOverSoundId);
+    EXPECT_GT(right.crossingsPerSecond(0, 0.3), 4 * wrong.crossingsPerSecond(0, 0.3));
+    EXPECT_TRUE(wrong.crossingsPerSecond(0, 0.3) > 0 && wrong.crossingsPerSecond(0, 0.3) < 1000);
+    EXPECT_LT(start.crossingsPerSecond(0.01, 0.08), start.crossingsPerSecond(0.27, 0.4));
+    EXPECT_GT(gameOver.crossingsPerSecond(0.01, 0.18), gameOver.crossingsPerSecond(0.7, 1.1));
+}
+
+// The generator, run again into a fresh folder, makes the same bytes in every file as the build's own
+// run did (in another folder, at another
+// time), and what the program carries is exactly what it makes (so the embedded table is not stale).
+TEST(Generator, IsReproducibleAndMatchesTheEmbeddedResources) {
+    auto bytesOf = [](const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    const fs::path built = fs::path(VX_BINARY_DIR) / "resources" / "generated", again = built.string() + "-again";
+    fs::remove_all(again);
+    fs::create_directories(again);
+    const std::string command = "\"" VX_BINARY_DIR "/resources/vx-makeres\" \"" + again.string() + "\"";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    for (const auto& entry : fs::directory_iterator(again)) {
+        EXPECT_EQ(bytesOf(entry.path()), bytesOf(built / entry.path().filename())) << entry.path();
+    }
+    using enum platform::ResourceType;
+    const std::map<std::string, platform::ResourceType> types{{"Bitmap", Bitmap}, {"Wave", Wave}, {"Icon", Icon}};
+    std::ifstream manifest(again / "manifest.txt");
+    int resources = 0;
+    for (std::string line, type, file; std::getline(manifest, line);) {
+        std::istringstream fields(line);
+        int id = 0;
+        if (line.empty() || line[0] == '#') continue;
+        ASSERT_TRUE(fields >> type >> id >> file && types.contains(type)) << line;
+        const auto embedded = platform::findResource(types.at(type), id);
+        EXPECT_EQ(std::vector<uint8_t>(embedded.begin(), embedded.end()), bytesOf(again / file)) << line;
+        ++resources;
+    }
+    EXPECT_EQ(resources, 12);  // four bitmaps, seven sounds, the icon
+    fs::remove_all(again);
 }

@@ -1,5 +1,5 @@
-// Colours as pixels, every primitive's pixels on tiny targets, and random arguments thrown at every
-// primitive and at the blit.
+// Colours as pixels, every primitive's pixels on tiny targets, images read in place from 8-bit bitmap
+// bytes (damaged bytes count as no picture), and random arguments thrown at every primitive and the blit.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "common/PixelTarget.h"
+#include "render/Image.h"
 #include "render/ImageRegion.h"
 #include "render/Primitives.h"
 
@@ -15,6 +16,27 @@ namespace {
 
 constexpr Rgb red = makeRgb(255, 0, 0);
 constexpr uint16_t ink = rgbTo565(red);
+
+// An 8-bit bitmap resource: the header, colour table entry i = colourOf(i), pixel (x, y) = indexOf(x, y).
+std::vector<uint8_t> makeBitmap(int32_t width, int32_t height, const std::function<Rgb(int)>& colourOf,
+                                const std::function<int(int, int)>& indexOf) {
+    std::vector<uint8_t> bytes(40, 0);
+    const uint32_t fields[] = {40, static_cast<uint32_t>(width), static_cast<uint32_t>(height), 1u | (8u << 16)};
+    for (size_t i = 0; i < 16; ++i) bytes[i] = static_cast<uint8_t>(fields[i / 4] >> (8 * (i % 4)));
+    for (int i = 0; i < 256; ++i) {
+        const Rgb c = colourOf(i);
+        bytes.insert(bytes.end(), {uint8_t(blueOf(c)), uint8_t(greenOf(c)), uint8_t(redOf(c)), 0});
+    }
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) bytes.push_back(static_cast<uint8_t>(indexOf(x, y)));
+    }
+    return bytes;
+}
+
+// The test sheet, 20 x 3: every fifth column index 0, the white key colour; elsewhere index
+// x + 1 + 20y, whose RGB565 value is the index in the green bits.
+int sheetIndex(int x, int y) { return x % 5 == 0 ? 0 : x + 1 + 20 * y; }
+Rgb sheetColour(int i) { return i == 0 ? colourWhite() : makeRgb(0, 4 * i, 0); }
 
 // Each channel keeps its top bits and comes back with the low bits clear; every pixel survives the
 // way to Rgb and back.
@@ -104,6 +126,58 @@ TEST(SmoothLines, BlendEachChannelByItsOwnOrderWithHandComputedWeights) {
     drawSmoothLine(1, 0, 2, 3, red);
     expectOnly(blue,
                {{1, 0, red}, {1, 1, 0xA400A9}, {2, 1, 0x530055}, {1, 2, 0x520054}, {2, 2, 0xA500AA}, {2, 3, red}});
+}
+
+TEST(Images, LoadTheHeaderThePaletteAsRgb565AndPixelsInPlace) {
+    const std::vector<uint8_t> bytes = makeBitmap(
+        8, 2, [](int i) { return i == 1 ? 0x00FFE7DBu : makeRgb(i, 255 - i, 7 * i); },
+        [](int x, int y) { return x + 8 * y; });
+    Image image;
+    ASSERT_TRUE(image.loadImageBytes(bytes, 107, 0x00FFE7DB));
+    EXPECT_EQ(std::tuple(image.width(), image.height(), image.bitsPerPixel(), image.pixels(), image.colourKey()),
+              std::tuple(8, 2, 8, bytes.data() + 1064, 0x00FFE7DB));
+    EXPECT_EQ(std::tuple(image.palette()[0], image.palette()[1], image.palette()[255]),
+              std::tuple(0x07E0, 0xDF3F, 0xF81F));
+    EXPECT_FALSE(image.loadImageResource(31999, 0));
+    EXPECT_TRUE(image.width() == 0 && image.height() == 0 && image.pixels() == nullptr && image.colourKey() == 0);
+}
+
+TEST(Images, BytesShorterThanTheHeaderClaimsCountAsMissingAndDeepPicturesAreNotDrawn) {
+    auto cut = [](std::vector<uint8_t> bytes, size_t size) {
+        bytes.resize(size);
+        return bytes;
+    };
+    auto field = [](std::vector<uint8_t> bytes, size_t at, uint32_t value) {
+        for (size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+        return bytes;
+    };
+    const std::vector<uint8_t> eight = makeBitmap(8, 8, sheetColour, sheetIndex);
+    const std::vector<uint8_t> deep = field(cut(eight, 40 + 8 * 8 * 3), 14, 24);
+    const std::vector<uint8_t> damaged[] = {
+        cut(eight, 39),                              // no whole header
+        cut(eight, 1000),                            // colour table cut short
+        cut(eight, eight.size() - 1),                // one pixel short
+        field(eight, 4, static_cast<uint32_t>(-8)),  // negative width
+        field(eight, 8, static_cast<uint32_t>(-8)),  // negative height
+        field(eight, 4, INT_MAX),                    // absurd width
+        field(field(eight, 4, 65536), 8, 65536),     // a pixel count past 32 bits
+        field(eight, 12, 0xFFFFFFFF),                // absurd depth
+        cut(deep, deep.size() - 1)                   // deep pixels one byte short
+    };
+    PixelTarget target(4, 4);
+    for (const std::vector<uint8_t>& bytes : damaged) {
+        const std::vector<uint8_t> exact(bytes.begin(), bytes.end());  // no spare capacity to read unnoticed
+        Image image;
+        EXPECT_FALSE(image.loadImageBytes(exact, 1, NoColourKey)) << bytes.size();
+        EXPECT_EQ(image.pixels(), nullptr);
+        ImageRegion(image, 0, 0, 4, 4).draw();
+    }
+    // A deeper picture of the right size loads, pointing just past the header, but is not drawn.
+    Image image;
+    ASSERT_TRUE(image.loadImageBytes(deep, 5, NoColourKey));
+    EXPECT_TRUE(image.bitsPerPixel() == 24 && image.pixels() == deep.data() + 40);
+    ImageRegion(image, 0, 0, 4, 2).draw();
+    EXPECT_EQ(target.picture(0xFFFF), Rows(4, "...."));
 }
 
 struct Area {  // inclusive, 64-bit; solid when every pixel of it is drawn in the colour
