@@ -270,8 +270,7 @@ TEST(SoundResources, RiseFallAndBrightnessFitTheirEvents) {
 }
 
 // The generator, run again into a fresh folder, makes the same bytes in every file as the build's own
-// run did (in another folder, at another
-// time), and what the program carries is exactly what it makes (so the embedded table is not stale).
+// run did, and what the program carries is exactly what it makes (so the embedded table is not stale).
 TEST(Generator, IsReproducibleAndMatchesTheEmbeddedResources) {
     auto bytesOf = [](const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
