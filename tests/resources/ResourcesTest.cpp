@@ -261,10 +261,11 @@ TEST(SoundResources, AreMonoPcmAtTheirRatesStartAndEndSilentAndNeverClip) {
 // Each sound fits its moment: the right-answer chime is bright and the wrong-answer buzz low; the
 // start arpeggio rises, the game-over phrase falls.
 TEST(SoundResources, RiseFallAndBrightnessFitTheirEvents) {
+    constexpr double chimeOverBuzz = 4, highestBuzz = 1000;  // crossings: several times, and per second
     const Sound right(art::rightAnswerSoundId), wrong(art::wrongAnswerSoundId), start(art::startSoundId),
         gameOver(art::gameOverSoundId);
-    EXPECT_GT(right.crossingsPerSecond(0, 0.3), 4 * wrong.crossingsPerSecond(0, 0.3));
-    EXPECT_TRUE(wrong.crossingsPerSecond(0, 0.3) > 0 && wrong.crossingsPerSecond(0, 0.3) < 1000);
+    EXPECT_GT(right.crossingsPerSecond(0, 0.3), chimeOverBuzz * wrong.crossingsPerSecond(0, 0.3));
+    EXPECT_TRUE(wrong.crossingsPerSecond(0, 0.3) > 0 && wrong.crossingsPerSecond(0, 0.3) < highestBuzz);
     EXPECT_LT(start.crossingsPerSecond(0.01, 0.08), start.crossingsPerSecond(0.27, 0.4));
     EXPECT_GT(gameOver.crossingsPerSecond(0.01, 0.18), gameOver.crossingsPerSecond(0.7, 1.1));
 }
