@@ -151,14 +151,13 @@ TEST(BitmapResources, SheetRegionsApartAndRibbonAndFrameWithoutSeams) {
              {std::tuple{sheet.panelCornerTopLeft, false, false}, std::tuple{sheet.panelCornerTopRight, true, false},
               std::tuple{sheet.panelCornerBottomLeft, false, true},
               std::tuple{sheet.panelCornerBottomRight, true, true}}) {
+            SCOPED_TRACE(testing::Message() << "corner at " << corner.x << ", " << corner.y);
             for (int depth = 0; depth < corner.width; ++depth) {
                 const Colour24 expected = depth < 3 * sheet.bandWidth ? bands[depth / sheet.bandWidth] : art::panelFill;
                 const int x = right ? corner.right() - 1 - depth : corner.x + depth;
                 const int y = bottom ? corner.bottom() - 1 - depth : corner.y + depth;
-                EXPECT_EQ(bitmap.colour(right ? corner.x : corner.right() - 1, y), expected)
-                    << corner.x << " " << depth;
-                EXPECT_EQ(bitmap.colour(x, bottom ? corner.y : corner.bottom() - 1), expected)
-                    << corner.x << " " << depth;
+                EXPECT_EQ(bitmap.colour(right ? corner.x : corner.right() - 1, y), expected) << "depth " << depth;
+                EXPECT_EQ(bitmap.colour(x, bottom ? corner.y : corner.bottom() - 1), expected) << "depth " << depth;
             }
         }
     }
@@ -183,21 +182,21 @@ TEST(BitmapResources, NarrowArtworkShowsTheSamePicturesAsTheWide) {
         s[0] = static_cast<double>(drawn) / (r.width * r.height);
         return s;
     };
-    auto expectAlike = [](const std::array<double, 4>& wide, const std::array<double, 4>& narrow) {
+    auto expectAlike = [&](const Artwork& wide, Region w, const Artwork& narrow, Region n, Colour24 key) {
         constexpr double shareTolerance = 0.06, meanChannelTolerance = 12;
-        EXPECT_NEAR(wide[0], narrow[0], shareTolerance);
-        for (int i = 1; i < 4; ++i) EXPECT_NEAR(wide[i], narrow[i], meanChannelTolerance) << "channel " << i;
+        const std::array<double, 4> a = summary(wide, w, key), b = summary(narrow, n, key);
+        EXPECT_NEAR(a[0], b[0], shareTolerance);
+        for (int i = 1; i < 4; ++i) EXPECT_NEAR(a[i], b[i], meanChannelTolerance) << "channel " << i;
     };
     const auto wideRegions = art::allRegions(art::wideSheet), narrowRegions = art::allRegions(art::narrowSheet);
     const Artwork wide(art::wideSheet.id), narrow(art::narrowSheet.id);
     for (size_t i = 0; i < wideRegions.size(); ++i) {
         SCOPED_TRACE(i);
-        expectAlike(summary(wide, wideRegions[i], art::sheetColourKey),
-                    summary(narrow, narrowRegions[i], art::sheetColourKey));
+        expectAlike(wide, wideRegions[i], narrow, narrowRegions[i], art::sheetColourKey);
     }
     const Artwork wideLogo(art::wideLogo.id), narrowLogo(art::narrowLogo.id);
-    expectAlike(summary(wideLogo, {0, 0, art::wideLogo.width, art::wideLogo.height}, art::logoColourKey),
-                summary(narrowLogo, {0, 0, art::narrowLogo.width, art::narrowLogo.height}, art::logoColourKey));
+    expectAlike(wideLogo, {0, 0, art::wideLogo.width, art::wideLogo.height}, narrowLogo,
+                {0, 0, art::narrowLogo.width, art::narrowLogo.height}, art::logoColourKey);
 }
 
 // Every size, opaque in the middle, with a rounded corner that lets the desktop show through, and no
