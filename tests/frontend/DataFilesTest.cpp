@@ -88,13 +88,21 @@ TEST_F(DataFiles, AnEditThatChangesTheLengthClearsTheScores) {
     }
 }
 
-// Settings are saved as the options screen is left, not only at exit, and the next start finds them.
+// Settings are saved as the options screen is left, not only at exit, and the next start finds them. The
+// sound's label follows the flag in the frame after the key or the tap that flips it.
 TEST_F(DataFiles, SettingsAreSavedWhenTheirScreenIsLeft) {
     boot(240, 320);
     key('2');
     frame();
-    key('1');
-    frames(2);
+    std::vector<std::pair<bool, WString>> seen;
+    for (int flip = 0; flip < 3; ++flip) {
+        flip == 1 ? tap(game->soundCheckBox) : key('1');
+        frame();
+        seen.emplace_back(soundOn, game->soundCheckBox.text);
+    }
+    EXPECT_EQ(seen, (std::vector<std::pair<bool, WString>>{
+                        {false, u"Sound Off (1)"}, {true, u"Sound On (1)"}, {false, u"Sound Off (1)"}}));
+    frame();
     game->waitForSaves();
     EXPECT_EQ(bytesOf(settingsFile), "") << "not while the screen is up";
     key(VK_ESCAPE);
