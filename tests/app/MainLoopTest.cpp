@@ -141,12 +141,7 @@ TEST_F(MainLoop, EveryEndFinishesItsFrameHandlesQueuedInputAndExitsOnce) {
 // bar (480 x 640 when the screen reports no size), every frame is cleared to the program's background
 // and presented.
 TEST_F(MainLoop, StartUpSeedsSizesClearsAndPresents) {
-    LaunchOptions options;
-    options.screenWidth = 240;
-    options.screenHeight = 320;
-    options.taskBarHeight = 26;
-    options.minute = 59;
-    HeadlessBackend& backend = resetHeadlessBackend(options);
+    HeadlessBackend& backend = useScreen(240, 320, 59, 26);
     backend.pushKey('5');
     RecordingApp app;
     app.background = makeRgb(0x12, 0x9A, 0xE0);
