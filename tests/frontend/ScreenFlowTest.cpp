@@ -206,13 +206,11 @@ TEST_F(ScreenFlow, StillScreensRestAndPlayRunsEveryPeriod) {
     EXPECT_EQ(arcade.gameFrames, 40);
 }
 
-// The progress screen shows the best daily game of each day, never an arcade game's score.
-TEST_F(ScreenFlow, ProgressShowsTheBestDailyGameOfEachDay) {
+TEST_F(ScreenFlow, ProgressShowsTheBestDailyGameOfEachDayNeverAnArcadeGame) {
     boot(240, 320);
-    for (const auto& [mode, points] : {std::pair{history::Mode::Daily, 40},
-                                       {history::Mode::Daily, 90},
-                                       {history::Mode::Arcade, 500},
-                                       {history::Mode::Daily, 70}}) {
+    using enum history::Mode;
+    const std::pair<history::Mode, int> games[] = {{Daily, 40}, {Daily, 90}, {Arcade, 500}, {Daily, 70}};
+    for (const auto& [mode, points] : games) {
         game->beginSession(mode, 1, 15);
         game->score = points;
         game->endSession(history::Ending::GameOver);
