@@ -50,7 +50,9 @@ TEST_F(MainLoop, AStillScreenRestsUntilTheNextMessageOnTheSameGrid) {
 // draws nothing extra. A pointer move redraws only while the stylus is held; a right-button release
 // reaches no operation.
 TEST_F(MainLoop, InputRedrawsOnlyWhileFramesAreNotContinuous) {
-    const auto queueInput = [](HeadlessBackend& backend) {
+    for (const bool continuous : {false, true}) {
+        SCOPED_TRACE(continuous ? "continuous" : "on demand");
+        HeadlessBackend& backend = useScreen(240, 320);
         backend.pushKey('1');
         backend.pushMessage({WM_MOUSEMOVE, 0, makePointLParam(-5, -7)});
         backend.pushMessage({WM_RBUTTONUP, 0, makePointLParam(3, 3)});
@@ -58,10 +60,6 @@ TEST_F(MainLoop, InputRedrawsOnlyWhileFramesAreNotContinuous) {
         backend.pushMessage({WM_LBUTTONDOWN, 1, makePointLParam(10, 10)});
         backend.pushMessage({WM_MOUSEMOVE, 1, makePointLParam(12, 12)});
         backend.pushMessage({WM_LBUTTONUP, 0, makePointLParam(12, 12)});
-    };
-    for (const bool continuous : {false, true}) {
-        SCOPED_TRACE(continuous ? "continuous" : "on demand");
-        queueInput(useScreen(240, 320));
         RecordingApp app;
         app.animate = continuous;
         app.quitAfterFrame = continuous ? 3 : 0;
