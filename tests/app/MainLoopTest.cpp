@@ -75,8 +75,7 @@ TEST_F(MainLoop, InputRedrawsOnlyWhileFramesAreNotContinuous) {
 // changed) or a paint message brings the frames back.
 TEST_F(MainLoop, InactiveWindowDrawsNothingUntilActivatedOrPainted) {
     const auto framesBetween = [](const RecordingApp& app, uint32_t from, uint32_t to) {
-        return std::count_if(app.frameTimes.begin(), app.frameTimes.end(),
-                             [&](uint32_t t) { return t >= from && t < to; });
+        return std::ranges::count_if(app.frameTimes, [&](uint32_t t) { return t >= from && t < to; });
     };
     for (const bool painted : {false, true}) {
         SCOPED_TRACE(painted ? "painted" : "activated");
@@ -152,9 +151,7 @@ TEST_F(MainLoop, StartUpSeedsSizesClearsAndPresents) {
     seedRandom(59);
     EXPECT_EQ(firstRandom, nextRandom());
     EXPECT_EQ(app.frameSizes.front(), "240x294");
-    const uint16_t background = rgbTo565(makeRgb(0x12, 0x9A, 0xE0));
-    EXPECT_TRUE(std::all_of(backend.lastFrame().begin(), backend.lastFrame().end(),
-                            [&](uint16_t p) { return p == background; }));
+    EXPECT_EQ(std::ranges::count(backend.lastFrame(), rgbTo565(app.background)), std::ssize(backend.lastFrame()));
     EXPECT_EQ(backend.presentCount(), static_cast<uint64_t>(app.frames));
 
     useScreen(0, 0);

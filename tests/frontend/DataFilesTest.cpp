@@ -262,10 +262,10 @@ TEST_F(KilledSessions, KillsAtAnyMomentLoseNoResult) {
     }
     // Left to its end, a session adds its three results.
     ASSERT_EQ(statusOf(startSession()), 0);
-    const std::vector<int32_t> after = scoresAtTheNextStart();
-    EXPECT_EQ(std::count_if(after.begin(), after.end(), [](int32_t s) { return s > 0; }),
-              std::min<std::ptrdiff_t>(HighScoreRows,
-                                       std::count_if(best.begin(), best.end(), [](int32_t s) { return s > 0; }) + 3));
+    const auto results = [](const std::vector<int32_t>& table) {
+        return std::ranges::count_if(table, [](int32_t s) { return s > 0; });
+    };
+    EXPECT_EQ(results(scoresAtTheNextStart()), std::min<std::ptrdiff_t>(HighScoreRows, results(best) + 3));
 }
 
 // A full disk: the high-score file cannot be written, so it and the length recorded for it stay as they

@@ -141,11 +141,9 @@ TEST_F(ScreenFlow, GameOverRecordsExactlyOnceWhicheverWayItIsLeft) {
         EXPECT_EQ(game->optionsShown, 2);
         EXPECT_TRUE(game->gameOver) << "the second game-over screen is still up";
         EXPECT_EQ(scoresOf(*game), (std::vector<int32_t>{30, 0, 0, 0, 0})) << "quitting from it recorded nothing";
-        EXPECT_EQ(std::count(game->keysPassed.begin(), game->keysPassed.end(), '7'), way == Key ? 0 : 1)
+        EXPECT_EQ(std::ranges::count(game->keysPassed, '7'), way == Key ? 0 : 1)
             << "the game sees only keys that did not meet the game-over screen";
-        EXPECT_EQ(std::count_if(backend->sounds().begin(), backend->sounds().end(),
-                                [](const SoundEvent& sound) { return sound.id == 113; }),
-                  2);
+        EXPECT_EQ(std::ranges::count(backend->sounds(), 113, &SoundEvent::id), 2) << "the game-over sound, once a game";
     }
 }
 
