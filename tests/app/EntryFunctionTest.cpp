@@ -19,7 +19,6 @@ GameApp* createApplication() { return refuseAllocation ? nullptr : new (std::not
 
 using EntryFunction = AppTest;
 
-// The program object is run to its end and deleted; one that cannot be made is reported instead.
 TEST_F(EntryFunction, RunsAndDeletesTheProgramObjectOrSaysItCannotBeMade) {
     platform::HeadlessBackend& backend = useScreen(240, 320);
     backend.setScript({});

@@ -9,7 +9,6 @@ namespace {
 // A widget covering the whole client area that logs what the widget layer tells it.
 class LoggingWidget : public Widget {
 public:
-    explicit LoggingWidget(std::vector<std::string>& log) : log(log) {}
     void draw() override {
         setSize(targetWidth(), targetHeight());
         registerForInput();
@@ -17,8 +16,7 @@ public:
     void onPress(const Point&) override { log.push_back("press"); }
     void onClick(const Point&) override { log.push_back("click"); }
 
-private:
-    std::vector<std::string>& log;
+    std::vector<std::string> log;
 };
 
 }  // namespace
@@ -35,8 +33,7 @@ TEST_F(InputDispatch, ACloseSecondTapIsADoubleClickOrTwoClicks) {
         useScreen(240, 320);
         RecordingApp app;
         app.distinguishDoubleClick = distinguish;
-        std::vector<std::string> widgetLog;
-        LoggingWidget widget(widgetLog);
+        LoggingWidget widget;
         app.duringFrame = [&](int) { widget.draw(); };
         start(app);
         tap(50, 50);
@@ -51,7 +48,7 @@ TEST_F(InputDispatch, ACloseSecondTapIsADoubleClickOrTwoClicks) {
                                         " 56,51, up 56,51");
         std::vector<std::string> clicks;  // a press and a click for each tap the widgets see
         for (int i = 0; i < (distinguish ? 4 : 6); ++i) clicks.insert(clicks.end(), {"press", "click"});
-        EXPECT_EQ(widgetLog, clicks);
+        EXPECT_EQ(widget.log, clicks);
         EXPECT_FALSE(app.pointerHeld);
     }
 }

@@ -50,7 +50,9 @@ TEST_F(MainLoop, AStillScreenRestsUntilTheNextMessageOnTheSameGrid) {
 // draws nothing extra. A pointer move redraws only while the stylus is held; a right-button release
 // reaches no operation.
 TEST_F(MainLoop, InputRedrawsOnlyWhileFramesAreNotContinuous) {
-    const auto queueInput = [](HeadlessBackend& backend) {
+    for (const bool continuous : {false, true}) {
+        SCOPED_TRACE(continuous ? "continuous" : "on demand");
+        HeadlessBackend& backend = useScreen(240, 320);
         backend.pushKey('1');
         backend.pushMessage({WM_MOUSEMOVE, 0, makePointLParam(-5, -7)});
         backend.pushMessage({WM_RBUTTONUP, 0, makePointLParam(3, 3)});
@@ -58,10 +60,6 @@ TEST_F(MainLoop, InputRedrawsOnlyWhileFramesAreNotContinuous) {
         backend.pushMessage({WM_LBUTTONDOWN, 1, makePointLParam(10, 10)});
         backend.pushMessage({WM_MOUSEMOVE, 1, makePointLParam(12, 12)});
         backend.pushMessage({WM_LBUTTONUP, 0, makePointLParam(12, 12)});
-    };
-    for (const bool continuous : {false, true}) {
-        SCOPED_TRACE(continuous ? "continuous" : "on demand");
-        queueInput(useScreen(240, 320));
         RecordingApp app;
         app.animate = continuous;
         app.quitAfterFrame = continuous ? 3 : 0;
@@ -77,8 +75,7 @@ TEST_F(MainLoop, InputRedrawsOnlyWhileFramesAreNotContinuous) {
 // changed) or a paint message brings the frames back.
 TEST_F(MainLoop, InactiveWindowDrawsNothingUntilActivatedOrPainted) {
     const auto framesBetween = [](const RecordingApp& app, uint32_t from, uint32_t to) {
-        return std::count_if(app.frameTimes.begin(), app.frameTimes.end(),
-                             [&](uint32_t t) { return t >= from && t < to; });
+        return std::ranges::count_if(app.frameTimes, [&](uint32_t t) { return t >= from && t < to; });
     };
     for (const bool painted : {false, true}) {
         SCOPED_TRACE(painted ? "painted" : "activated");
@@ -141,12 +138,7 @@ TEST_F(MainLoop, EveryEndFinishesItsFrameHandlesQueuedInputAndExitsOnce) {
 // bar (480 x 640 when the screen reports no size), every frame is cleared to the program's background
 // and presented.
 TEST_F(MainLoop, StartUpSeedsSizesClearsAndPresents) {
-    LaunchOptions options;
-    options.screenWidth = 240;
-    options.screenHeight = 320;
-    options.taskBarHeight = 26;
-    options.minute = 59;
-    HeadlessBackend& backend = resetHeadlessBackend(options);
+    HeadlessBackend& backend = useScreen(240, 320, 59, 26);
     backend.pushKey('5');
     RecordingApp app;
     app.background = makeRgb(0x12, 0x9A, 0xE0);
@@ -159,9 +151,7 @@ TEST_F(MainLoop, StartUpSeedsSizesClearsAndPresents) {
     seedRandom(59);
     EXPECT_EQ(firstRandom, nextRandom());
     EXPECT_EQ(app.frameSizes.front(), "240x294");
-    const uint16_t background = rgbTo565(makeRgb(0x12, 0x9A, 0xE0));
-    EXPECT_TRUE(std::all_of(backend.lastFrame().begin(), backend.lastFrame().end(),
-                            [&](uint16_t p) { return p == background; }));
+    EXPECT_EQ(std::ranges::count(backend.lastFrame(), rgbTo565(app.background)), std::ssize(backend.lastFrame()));
     EXPECT_EQ(backend.presentCount(), static_cast<uint64_t>(app.frames));
 
     useScreen(0, 0);

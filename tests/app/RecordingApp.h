@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "app/GameApp.h"
+#include "common/HeadlessProgramTest.h"
 #include "common/ProgramDriver.h"
 #include "common/ScriptRun.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "render/Colour.h"
 #include "render/DrawTarget.h"
-#include "ui/HitList.h"
 
 class RecordingApp : public GameApp {
 public:
@@ -90,21 +90,11 @@ private:
     }
 };
 
-class AppTest : public ::testing::Test, public ProgramDriver {
+class AppTest : public HeadlessProgramTest, public ProgramDriver {
 protected:
     void TearDown() override {
         program = nullptr;  // the tests' own, gone with them
-        clearHitList();
-        setDrawTarget(nullptr, 0, 0);
-        platform::resetHeadlessBackend();
-    }
-
-    platform::HeadlessBackend& useScreen(int width, int height, int taskBar = 0) {
-        platform::LaunchOptions options;
-        options.screenWidth = width;
-        options.screenHeight = height;
-        options.taskBarHeight = taskBar;
-        return platform::resetHeadlessBackend(options);
+        HeadlessProgramTest::TearDown();
     }
 
     // Runs a program that ends itself; a loop that misses its end still stops, ten virtual minutes on.

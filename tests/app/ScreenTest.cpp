@@ -17,7 +17,7 @@ TEST_F(Screen, RotationReplacesTheBufferAndResizesOnceEachWay) {
     for (const Case& c : {Case{26, {"240x294", "320x214", "240x294"}}, Case{239, {"240x81", "320x1", "240x81"}},
                           Case{240, {"240x80"}}}) {
         SCOPED_TRACE("task bar " + std::to_string(c.taskBar));
-        HeadlessBackend& backend = useScreen(240, 320, c.taskBar);
+        HeadlessBackend& backend = useScreen(240, 320, -1, c.taskBar);
         RecordingApp app;
         start(app);
         std::vector<std::string> sizes = {app.frameSizes.back()};

@@ -12,15 +12,13 @@ protected:
     void TearDown() override { platform::resetHeadlessBackend(); }
 };
 
-// Pausing freezes the count (pausing again keeps it), resuming continues from there, and a restart
-// while paused reads 0 until resumed.
 TEST_F(TickTimers, PauseFreezesResumeContinuesAndRestartWhilePausedReadsZero) {
     clock.advance(1000);
     TickTimer timer;
     clock.advance(300);
     EXPECT_EQ(timer.pause(), 300u);
     clock.advance(500);
-    EXPECT_EQ(timer.pause(), 300u);
+    EXPECT_EQ(timer.pause(), 300u);  // paused again: still frozen
     timer.resume();
     clock.advance(20);
     EXPECT_EQ(timer.elapsedMs(), 320u);

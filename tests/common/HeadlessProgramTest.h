@@ -30,11 +30,12 @@ protected:
 
     // A fresh backend for one run of the program on this screen and this test's data root.
     // The minute seeds the program's generator (-1: the real UTC minute).
-    platform::HeadlessBackend& useScreen(int width, int height, int minute = -1) {
+    platform::HeadlessBackend& useScreen(int width, int height, int minute = -1, int taskBar = 0) {
         platform::LaunchOptions options;
         options.screenWidth = width;
         options.screenHeight = height;
         options.minute = minute;
+        options.taskBarHeight = taskBar;
         options.dataDir = root.string();
         platform::HeadlessBackend& backend = platform::resetHeadlessBackend(options);
         platform::setDataRoot(root.string());

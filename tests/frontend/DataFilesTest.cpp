@@ -59,42 +59,21 @@ TEST_F(DataFiles, FirstStartFindsDefaultsAndLeavesBothFiles) {
               header + marker + "1\n1\n1\n1\n1\n" + marker + "1\n" + std::to_string(scores.size()) + "\n");
 }
 
-// A high-score file whose length no longer matches the settings loses its scores, and only them.
-TEST_F(DataFiles, AnEditThatChangesTheLengthClearsTheScores) {
-    for (int edit = 0; edit < 4; ++edit) {
-        SCOPED_TRACE(edit == 0   ? "lengthened"
-                     : edit == 1 ? "settings deleted"
-                     : edit == 2 ? "same length"
-                                 : "4 GiB more");
-        playFirstRun();
-        std::string plain = invertedBytes(bytesOf(scoresFile));
-        if (edit == 0) putBytes(scoresFile, invertedBytes(plain + "7\n"));
-        if (edit == 1) std::filesystem::remove(host(settingsFile));
-        if (edit == 2) {
-            // Undetected: the length is all that is checked.
-            plain.replace(plain.find("\n30\n"), 4, "\n90\n");
-            putBytes(scoresFile, invertedBytes(plain));
-        }
-        // A length that a 32-bit record would wrap to the recorded one.
-        if (edit == 3) std::filesystem::resize_file(host(scoresFile), (uint64_t{1} << 32) + plain.size());
-        boot(240, 320);
-        EXPECT_EQ(game->highScores[0].entryScore, edit == 2 ? 90 : 0);
-        EXPECT_EQ(game->highScores[0].entryLevel, 3);
-        EXPECT_EQ(game->highScores[0].difficultyName, u"Normal");
-        EXPECT_EQ(game->highScores[0].modeText, u"Subtract (6)");
-        EXPECT_TRUE(game->highScores[0].spareText.empty());
-        shutDown();
-        emptyDataRoot();
-    }
-}
-
-// Settings are saved as the options screen is left, not only at exit, and the next start finds them.
+// Settings are saved as the options screen is left, not only at exit, and the next start finds them. The
+// sound's label follows the flag in the frame after the key or the tap that flips it.
 TEST_F(DataFiles, SettingsAreSavedWhenTheirScreenIsLeft) {
     boot(240, 320);
     key('2');
     frame();
-    key('1');
-    frames(2);
+    std::vector<std::pair<bool, WString>> seen;
+    for (int flip = 0; flip < 3; ++flip) {
+        flip == 1 ? tap(game->soundCheckBox) : key('1');
+        frame();
+        seen.emplace_back(soundOn, game->soundCheckBox.text);
+    }
+    EXPECT_EQ(seen, (std::vector<std::pair<bool, WString>>{
+                        {false, u"Sound Off (1)"}, {true, u"Sound On (1)"}, {false, u"Sound Off (1)"}}));
+    frame();
     game->waitForSaves();
     EXPECT_EQ(bytesOf(settingsFile), "") << "not while the screen is up";
     key(VK_ESCAPE);
@@ -134,38 +113,49 @@ TEST_F(DataFiles, ASaveCutOffBetweenItsTwoFilesLosesNothing) {
     }
 }
 
-// Damaged settings never stop the program: what can be read is used, the rest keeps its default.
-TEST_F(DataFiles, DamagedSettingsLoadWithDefaults) {
+// Damaged or edited files never stop the program: what can be read is used, the rest keeps its default. A
+// high-score file whose length no longer matches the one the settings recorded loses its scores, and only
+// them; an edit that keeps the length goes unnoticed, since the length is all that is checked.
+TEST_F(DataFiles, DamagedOrEditedFilesLoadWhatTheyCan) {
     struct Case {
         const char* name;
-        std::string settings;
+        std::string settings, scores;  // the files found, the scores as plain text
         bool sound;
-        bool scoresKept;
-        int32_t difficulty;
+        int32_t score, difficulty;
+        uint64_t unwritten = 0;  // bytes the high-score file grows by without being written
     };
-    playFirstRun();
-    const std::string scoresBytes = bytesOf(scoresFile);
-    const std::string length = std::to_string(scoresBytes.size()) + "\n";
+    playFirstRun();  // sound off, difficulty 2, one game of 30
+    const std::string saved = bytesOf(settingsFile), scores = invertedBytes(bytesOf(scoresFile));
+    const std::string length = std::to_string(scores.size()) + "\n";
     const std::string options = header + marker + "1\n0\n1\n1\n";
+    std::string sameLength = scores;
+    sameLength.replace(sameLength.find("\n30\n"), 4, "\n90\n");
     const std::vector<Case> cases = {
-        {"difficulty 7", options + "7\n" + marker + "0\n" + length, false, true, 7},
-        {"sound flag 2", options + "1\n" + marker + "2\n" + length, false, true, 1},
-        {"garbage lines", header + "hello\n\x01\x02junk\nworld\n-\n99999999999999999999\n", true, false, 1},
-        {"truncated in the options", header + marker + "1\n0", true, false, 1},
-        {"truncated before the length", options + "2\n" + marker + "0\n", false, false, 2},
-        {"header only", header, true, false, 1},
-        {"a huge string count", "2147483647\nVortellanox\n", true, false, 1},
-        {"empty", "", true, false, 1},
+        {"difficulty 7", options + "7\n" + marker + "0\n" + length, scores, false, 30, 7},
+        {"sound flag 2", options + "1\n" + marker + "2\n" + length, scores, false, 30, 1},
+        {"garbage lines", header + "hello\n\x01\x02junk\nworld\n-\n99999999999999999999\n", scores, true, 0, 1},
+        {"truncated in the options", header + marker + "1\n0", scores, true, 0, 1},
+        {"truncated before the length", options + "2\n" + marker + "0\n", scores, false, 0, 2},
+        {"header only", header, scores, true, 0, 1},
+        {"a huge string count", "2147483647\nVortellanox\n", scores, true, 0, 1},
+        {"empty", "", scores, true, 0, 1},
+        {"scores lengthened", saved, scores + "7\n", false, 0, 2},
+        {"scores edited to the same length", saved, sameLength, false, 90, 2},
+        // A length that a 32-bit record would wrap to the recorded one.
+        {"scores 4 GiB longer", saved, scores, false, 0, 2, uint64_t{1} << 32},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         shutDown();
         putBytes(settingsFile, c.settings);
-        putBytes(scoresFile, scoresBytes);
+        putBytes(scoresFile, invertedBytes(c.scores));
+        if (c.unwritten) std::filesystem::resize_file(host(scoresFile), c.scores.size() + c.unwritten);
         boot(240, 320);
         EXPECT_EQ(soundOn, c.sound);
-        EXPECT_EQ(game->highScores[0].entryScore, c.scoresKept ? 30 : 0);
-        EXPECT_EQ(game->highScores[0].modeText, u"Subtract (6)");
+        const HighScoreEntry& best = game->highScores[0];
+        EXPECT_EQ(best.entryScore, c.score);
+        EXPECT_EQ(best.entryLevel, 3);
+        EXPECT_EQ(best.difficultyName + u"|" + best.modeText + u"|" + best.spareText, u"Normal|Subtract (6)|");
         // The game's own records are the game's to judge; here they only have to stay in step.
         EXPECT_EQ(game->difficultyIndex, c.difficulty);
     }
@@ -272,10 +262,10 @@ TEST_F(KilledSessions, KillsAtAnyMomentLoseNoResult) {
     }
     // Left to its end, a session adds its three results.
     ASSERT_EQ(statusOf(startSession()), 0);
-    const std::vector<int32_t> after = scoresAtTheNextStart();
-    EXPECT_EQ(std::count_if(after.begin(), after.end(), [](int32_t s) { return s > 0; }),
-              std::min<std::ptrdiff_t>(HighScoreRows,
-                                       std::count_if(best.begin(), best.end(), [](int32_t s) { return s > 0; }) + 3));
+    const auto results = [](const std::vector<int32_t>& table) {
+        return std::ranges::count_if(table, [](int32_t s) { return s > 0; });
+    };
+    EXPECT_EQ(results(scoresAtTheNextStart()), std::min<std::ptrdiff_t>(HighScoreRows, results(best) + 3));
 }
 
 // A full disk: the high-score file cannot be written, so it and the length recorded for it stay as they

@@ -42,11 +42,7 @@ public:
     std::vector<int32_t> screensSeen;  // the screen of each frame drawn
 
     void buildGameUi() override {
-        if (isNarrowScreen()) {
-            loadArtwork(130, 120);
-        } else {
-            loadArtwork(107, 106);
-        }
+        isNarrowScreen() ? loadArtwork(130, 120) : loadArtwork(107, 106);
         loadSounds(111, 113);
     }
     void gameFrame() override { ++gameFrames; }
@@ -122,8 +118,10 @@ protected:
 inline const std::string settingsFile = "settings.dat";
 inline const std::string scoresFile = "My Documents/Brinmoor Arcade/Vortellanox/highscores.dat";
 
-inline std::vector<int32_t> scoresOf(const ArcadeGame& game) {
-    std::vector<int32_t> scores;
-    for (int32_t row = 0; row < HighScoreRows; ++row) scores.push_back(game.highScores[row].entryScore);
-    return scores;
+// One column of the table of the five best, top to bottom (the scores unless told).
+inline std::vector<int32_t> scoresOf(const ArcadeGame& game,
+                                     int32_t HighScoreEntry::*column = &HighScoreEntry::entryScore) {
+    std::vector<int32_t> values;
+    for (int32_t row = 0; row < HighScoreRows; ++row) values.push_back(game.highScores[row].*column);
+    return values;
 }

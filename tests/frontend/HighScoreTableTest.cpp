@@ -29,9 +29,7 @@ TEST(HighScoreTable, NewerGamesRankFirstAmongEqualsAndTheLastRowFallsOff) {
         game.mode = u" + ";
         game.recordScore();
         EXPECT_EQ(scoresOf(game), c.scores);
-        std::vector<int32_t> levels;
-        for (int32_t row = 0; row < HighScoreRows; ++row) levels.push_back(game.highScores[row].entryLevel);
-        EXPECT_EQ(levels, c.levels);
+        EXPECT_EQ(scoresOf(game, &HighScoreEntry::entryLevel), c.levels);
         if (c.newName) {
             const HighScoreEntry& entry = game.highScores[1];
             EXPECT_EQ(entry.difficultyName, c.newName);
