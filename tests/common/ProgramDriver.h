@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "app/GameApp.h"
+#include "common/HeadlessProgramTest.h"
 #include "platform/Platform.h"
 #include "platform/common/PadButtons.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -85,4 +87,32 @@ public:
 
     platform::HeadlessBackend* backend = nullptr;
     GameApp* program = nullptr;
+};
+
+// A program of one kind on a fresh headless backend and a data root of the test's own, driven by the
+// driver. The program seeds its generator with Seed, or as run() does (the minute) when it is -1.
+template <class App, int64_t Seed = -1>
+class ProgramTest : public HeadlessProgramTest, public ProgramDriver {
+protected:
+    void TearDown() override {
+        shutDown();
+        game.reset();
+        HeadlessProgramTest::TearDown();
+    }
+    // A fresh run on a screen of this size, showing the main menu; the run before it ends first, as a
+    // program ends.
+    App& boot(int width, int height) {
+        shutDown();
+        useScreen(width, height);
+        return launch();
+    }
+    // The same on the backend and data root as they are.
+    App& launch() {
+        shutDown();
+        game = std::make_unique<App>();
+        start(*game, Seed);
+        return *game;
+    }
+
+    std::unique_ptr<App> game;
 };

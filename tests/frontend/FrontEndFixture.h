@@ -85,34 +85,12 @@ public:
     }
 };
 
-class FrontEndTest : public HeadlessProgramTest, public ProgramDriver {
+class FrontEndTest : public ProgramTest<TestArcade> {
 protected:
-    void TearDown() override {
-        shutDown();
-        game.reset();
-        HeadlessProgramTest::TearDown();
-    }
-    // A fresh run of the test game on a screen of this size, showing the main menu; the run before it
-    // ends first, as a program ends.
-    TestArcade& boot(int width, int height) {
-        shutDown();
-        useScreen(width, height);
-        return launch();
-    }
-    // The same on the backend and data root as they are.
-    TestArcade& launch() {
-        shutDown();
-        game.reset();
-        game = std::make_unique<TestArcade>();
-        start(*game);
-        return *game;
-    }
     // Forgets the files of earlier runs.
     void emptyDataRoot() const {
         for (const auto& entry : std::filesystem::directory_iterator(root)) std::filesystem::remove_all(entry.path());
     }
-
-    std::unique_ptr<TestArcade> game;
 };
 
 inline const std::string settingsFile = "settings.dat";

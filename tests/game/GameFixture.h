@@ -13,25 +13,8 @@
 inline constexpr uint32_t starKey = platform::VK_F8;
 inline constexpr uint32_t hashKey = platform::VK_F9;
 
-class GameTest : public HeadlessProgramTest, public ProgramDriver {
+class GameTest : public ProgramTest<MathGame, 7> {
 protected:
-    void TearDown() override {
-        shutDown();
-        HeadlessProgramTest::TearDown();
-    }
-
-    // A fresh backend and program on a screen of this size, showing the main menu.
-    void boot(int width, int height) {
-        shutDown();
-        useScreen(width, height);
-        game = std::make_unique<MathGame>();
-        start(*game, 7);
-    }
-    // Ends the program as it ends, saving its files.
-    void shutDown() {
-        ProgramDriver::shutDown();
-        game.reset();
-    }
     // From the main menu through the options screen into play.
     void startPlaying(int width, int height, int32_t difficulty = DifficultyNormal) {
         boot(width, height);
@@ -80,6 +63,4 @@ protected:
         return ids;
     }
     size_t heard = 0;
-
-    std::unique_ptr<MathGame> game;
 };
