@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Practice and the daily game, played through the headless runner's pipe.
-#
-# A player who always misses the facts with a 7 in them (and answers the rest right at once) plays
-# three practice sessions: each miss is corrected by typing the right answer while it is shown, with
-# no new problem posed for it; from the second session on, facts with a 7 make up at least twice
-# their share of the basic facts; the history holds one row for every try. Then the daily game: two
-# runs on the same date pose the same problems whatever the minute, and another date poses others.
+# Practice and the daily game, played through the headless runner's pipe. A player who always misses
+# the facts with a 7 in them (and answers the rest right at once) plays three practice sessions: each
+# miss is corrected by typing the right answer while it is shown, with no new problem posed for it;
+# from the second session on, facts with a 7 make up at least twice their share of the basic facts;
+# the history holds one row for every try. Then the daily game: two runs on the same date pose the
+# same problems whatever the minute, and another date poses others.
 # usage: practice.sh PROGRAM SOURCE-DIR
 set -u
 source "$(dirname "$0")/lib/common.bash"
@@ -34,12 +33,7 @@ for session in 1 2 3; do
     for problem in $(seq 20); do
         next_posed || give_up "session $session: problem $problem was never posed"
         read -r _ a op b _ <<<"$posed"
-        case $op in
-            +) right=$((a + b)) ;;
-            -) right=$((a - b)) ;;
-            x) right=$((a * b)) ;;
-            /) right=$((a / b)) ;;
-        esac
+        right=$(solve "$a" "$op" "$b")
         posed_total=$((posed_total + 1))
         if [[ "$a$b" == *7* ]]; then
             sevens=$((sevens + 1))
@@ -64,19 +58,14 @@ if next_posed; then give_up "a problem was posed after the last session: $posed"
 wait "$runner" || give_up "the runner ended with status $? ($(cat "$work/stderr"))"
 program_pid=""
 
-# The share of the basic facts with a 7 as posed: four operations at Normal (operands 0-12), the defaults.
-facts=0
-with_seven=0
-for a in $(seq 0 12); do
-    for b in $(seq 0 12); do
-        pairs=("$a$b" "$((a + b))$b" "$a$b")
-        [ "$b" -gt 0 ] && pairs+=("$((a * b))$b")  # division by 0 is no fact
-        for pair in "${pairs[@]}"; do
-            facts=$((facts + 1))
-            [[ $pair == *7* ]] && with_seven=$((with_seven + 1))
-        done
-    done
-done
+# The share of the basic facts with a 7 in their operands as posed: a + b, (a + b) - b, a x b and
+# (a x b) / b for b > 0, with a and b 0-12 (Normal and all four operations, the defaults).
+read -r facts with_seven < <(awk 'BEGIN {
+    for (a = 0; a <= 12; ++a) for (b = 0; b <= 12; ++b) {
+        n = split(a "," b " " a + b "," b " " a "," b (b > 0 ? " " a * b "," b : ""), operands, " ")
+        for (i = 1; i <= n; ++i) { facts++; sevens += operands[i] ~ /7/ }
+    }
+    print facts, sevens }')
 late=$((counts[2] + counts[3]))
 # late / 40 >= 2 * with_seven / facts
 [ $((late * facts)) -ge $((2 * with_seven * 40)) ] ||
