@@ -33,7 +33,6 @@ TEST(NumberText, FormatsDecimalsAndReadsTypedAnswersWithinThirtyTwoBits) {
     }
 }
 
-// The C runtime's sequence for a seed, and ranges that keep within their bounds and reach every value.
 TEST(Random, RepeatsTheCRuntimeSequenceAndKeepsRangesInBounds) {
     seedRandom(1);
     for (int expected : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(nextRandom(), expected);

@@ -77,11 +77,8 @@ client_size() { timeout 10 xwininfo -id "$1" | awk '/^ *Width:/ { w = $2 } /^ *H
 # How a 0x00BBGGRR colour looks in the window: reduced to RGB565 by the frame buffer, then widened
 # again by repeating each channel's top bits, as the presenter does. Prints "#RRGGBB".
 screen_colour() {
-    local rgb=$(($1)) r g b
-    r=$(((rgb & 0xFF) >> 3))
-    g=$((((rgb >> 8) & 0xFF) >> 2))
-    b=$((((rgb >> 16) & 0xFF) >> 3))
-    printf '#%02X%02X%02X\n' $(((r << 3) | (r >> 2))) $(((g << 2) | (g >> 4))) $(((b << 3) | (b >> 2)))
+    local r=$(($1 & 0xF8)) g=$(($1 >> 8 & 0xFC)) b=$(($1 >> 16 & 0xF8))
+    printf '#%02X%02X%02X\n' $((r | r >> 5)) $((g | g >> 6)) $((b | b >> 5))
 }
 
 # The picture with this colour white and every other black, to be measured by the options that follow.
