@@ -25,8 +25,6 @@ next_posed() {
     return 1
 }
 
-posed_total=0
-wrong_total=0
 for session in 1 2 3; do
     send "key 53" "wait 100"  # Practice (5) from the main menu
     sevens=0
@@ -34,10 +32,8 @@ for session in 1 2 3; do
         next_posed || give_up "session $session: problem $problem was never posed"
         read -r _ a op b _ <<<"$posed"
         right=$(solve "$a" "$op" "$b")
-        posed_total=$((posed_total + 1))
         if [[ "$a$b" == *7* ]]; then
             sevens=$((sevens + 1))
-            wrong_total=$((wrong_total + 1))
             wrong=$((right + 1))
             [ ${#wrong} -eq ${#right} ] || wrong=$((right - 1))
             send "type $wrong" "wait 100" "type $right" "wait 100"
@@ -71,6 +67,7 @@ late=$((counts[2] + counts[3]))
 [ $((late * facts)) -ge $((2 * with_seven * 40)) ] ||
     fail "facts with a 7: ${counts[*]} of 20 per session; their share of the facts is $with_seven/$facts"
 
+posed_total=60 wrong_total=$((counts[1] + counts[2] + counts[3])) # 20 problems a session, a correction for each with a 7
 rows=$("$exe" --data-dir "$work/data" --export-history - | grep -c practice)
 [ "$rows" -eq $((posed_total + wrong_total)) ] ||
     fail "the history holds $rows practice tries for $posed_total problems and $wrong_total corrections"
