@@ -50,15 +50,16 @@ done
 [ $? -ne 0 ] || fail "a start with no display ended with status 0"
 grep -q "Window Creation Error" "$work/err" || fail "a start with no display did not say so: $(head -c 200 "$work/err")"
 
-# A runner holds the data folder as a window copy does: a second one on it does not run.
-# A still menu costs the runner no frames, so the holder plays: its frames take real time.
-printf 'wait 100\nkey 49\nwait 100\nkey 49\nwait 3000\nclose\n' >"$work/hold.txt"
-(cd "$work" && timeout 60 "$exe" --headless --script hold.txt --data-dir "$work/held" >/dev/null 2>&1) &
-holder=$!
-for _ in $(seq 50); do [ -e "$work/held/.instance.lock" ] && break; sleep 0.1; done
-run --headless --script "$work/short.txt" --data-dir "$work/held"
-[ $? -ne 0 ] || fail "a second runner on a held data folder ran"
-wait "$holder" || fail "the runner holding the data folder failed"
+# A runner holds the data folder as a window copy does: a second one on it does not run. The holder
+# reads its script from a pipe, its clock standing still, and so holds the folder until the pipe closes.
+coproc HOLDER { exec "$exe" --headless --script - --data-dir "$work/held" >/dev/null 2>"$work/holder.err"; }
+program_pid=$HOLDER_PID
+wait_for 50 test -e "$work/held/.instance.lock" || fail "the runner left no lock in its data folder"
+! run --headless --script "$work/short.txt" --data-dir "$work/held" && grep -q "another copy runs" "$work/err" ||
+    fail "a second runner on a held data folder ran, or failed for another reason: $(head -c 200 "$work/err")"
+exec {HOLDER[1]}>&-
+wait "$program_pid" || fail "the runner holding the data folder failed"
+program_pid=""
 
 # A whole run into a game, twice with the same minute: once with no fonts installed, so that the built-in
 # DejaVu Sans draws, and once with DejaVu Sans's file alone. Shots at the client size before and after
