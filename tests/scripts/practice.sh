@@ -10,8 +10,7 @@ set -u
 source "$(dirname "$0")/lib/common.bash"
 
 coproc RUNNER { exec "$exe" --headless --script - --date 2026-12-07 --data-dir "$work/data" 2>"$work/stderr"; }
-runner=$RUNNER_PID
-program_pid=$runner
+program_pid=$RUNNER_PID
 send() { printf '%s\n' "$@" >&"${RUNNER[1]}"; }
 # The next "posed A OP B" line; other events are passed over.
 next_posed() {
@@ -51,7 +50,7 @@ done
 send "close"
 exec {RUNNER[1]}>&-
 if next_posed; then give_up "a problem was posed after the last session: $posed"; fi
-wait "$runner" || give_up "the runner ended with status $? ($(cat "$work/stderr"))"
+wait "$program_pid" || give_up "the runner ended with status $? ($(cat "$work/stderr"))"
 program_pid=""
 
 # The share of the basic facts with a 7 in their operands as posed: a + b, (a + b) - b, a x b and
@@ -76,14 +75,13 @@ first_right=$("$exe" --data-dir "$work/data" --export-history - | grep -c ',prac
 
 # The daily game: the answers typed for its first problems, run by run.
 daily() {
-    local script="wait 300"$'\n'"key 55"$'\n'"wait 100"
-    for _ in $(seq 12); do script+=$'\n'"answer"$'\n'"wait 200"; done
     rm -rf "$work/daily"
-    "$exe" --headless --script - --date "$1" --minute "$2" --data-dir "$work/daily" <<<"$script" 2>/dev/null |
+    { printf 'wait 300\nkey 55\nwait 100\n' && printf 'answer\nwait 200\n%.0s' {1..12}; } |
+        "$exe" --headless --script - --date "$1" --minute "$2" --data-dir "$work/daily" 2>/dev/null |
         grep '^problem' | sed 's/ at .*//'
 }
 first=$(daily 2026-12-07 3)
-[ "$(printf '%s\n' "$first" | wc -l)" -eq 12 ] || fail "the daily game posed no problems: $first"
+[ "$(printf '%s\n' "$first" | wc -l)" -eq 12 ] || fail "the daily game did not take twelve answers: $first"
 [ "$first" = "$(daily 2026-12-07 41)" ] || fail "the same date at another minute posed other problems"
 [ "$first" != "$(daily 2026-12-08 3)" ] || fail "another date posed the same problems"
 finish "practice: facts with a 7 ${counts[*]} of 20 (share $with_seven/$facts); daily sequences by date"
