@@ -9,14 +9,6 @@ source "$(dirname "$0")/lib/common.bash"
 data="$work/data"
 # The exported answers without the header row (no field here holds a comma).
 exported() { "$exe" --data-dir "$data" --export-history - | tail -n +2 | tr -d '\r'; }
-result() {
-    case $2 in
-        +) echo $(($1 + $3)) ;;
-        -) echo $(($1 - $3)) ;;
-        x) echo $(($1 * $3)) ;;
-        /) echo $(($1 / $3)) ;;
-    esac
-}
 
 mkdir -p "$data"
 perl -e 'srand 7; print map { chr int rand 256 } 1 .. 8192' >"$data/history.sqlite"
@@ -36,8 +28,8 @@ tries=$(exported | awk -F, '$1 ~ /^2026-12-07T/ { split(substr($1, 12, 12), t, /
         ($8 == "timeout" && $9 > 20000 ? "long" : $9) }')
 read -r a0 op0 b0 _ <<<"${posed[0]}"
 read -r a1 op1 b1 _ <<<"${posed[1]}"
-expected="${posed[0]} arcade $(result "$a0" "$op0" "$b0") right 300
-${posed[1]} arcade $(result "$a1" "$op1" "$b1") right 700
+expected="${posed[0]} arcade $(solve "$a0" "$op0" "$b0") right 300
+${posed[1]} arcade $(solve "$a1" "$op1" "$b1") right 700
 ${posed[2]} arcade 1 wrong 200
 ${posed[2]} arcade 9 right 450
 ${posed[3]} arcade  timeout long"

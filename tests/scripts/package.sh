@@ -5,21 +5,17 @@
 # program working, and an install and removal with dpkg in a throwaway root leaving nothing behind.
 # usage: package.sh PROGRAM SOURCE-DIR
 set -u
-build=$(dirname "$(readlink -f "$1")")
-source_dir=$(readlink -f "$2")
-for tool in dpkg-deb lintian; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing (scripts/install-deps installs it)"; exit 0; }
+source "$(dirname "$0")/lib/common.bash"
+build=$(dirname "$exe")
+for tool in dpkg-deb lintian mandoc desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null || give_up "$tool is missing (make test installs it)"
 done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 # A build folder of its own, never build/release; make test has compiled it before ctest started.
 env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL make -C "$source_dir" deb DEB="$build/deb" JOBS=2 >"$work/build.log" 2>&1 ||
-    { tail -30 "$work/build.log"; fail "make deb"; }
+    { tail -30 "$work/build.log"; give_up "make deb"; }
 deb=$(echo "$build"/deb/vortellanox_*.deb)
-[ -f "$deb" ] || fail "no package in $build/deb"
+[ -f "$deb" ] || give_up "no package in $build/deb"
 
 dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb" | tee "$work/contents"
@@ -61,4 +57,4 @@ if [ "$(id -u)" -eq 0 ]; then
 else
     echo "NOTE: not root, so the install and removal with dpkg were not tried"
 fi
-echo "PASS: $(basename "$deb") builds, passes lintian, runs and removes cleanly"
+finish "$(basename "$deb") builds, passes lintian, runs and removes cleanly"

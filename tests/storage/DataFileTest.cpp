@@ -1,4 +1,4 @@
-// The record layer: how each record kind is encoded, how reads fail, sections, the header, inversion.
+// The record layer: how each record kind is encoded, how reads fail, sections, and what is no file to read.
 #include <sys/stat.h>
 
 #include "common/DataRootTest.h"

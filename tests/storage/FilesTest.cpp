@@ -1,6 +1,5 @@
 // Paths on the device root, the refusal of paths that leave it, folders, and saves that fail or share
 // a file. (Kills during saves and full disks are put to the whole program in tests/frontend.)
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,11 +11,7 @@
 namespace {
 
 using FilesTest = DataRootTest;
-
-mode_t permissions(const std::filesystem::path& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
-}
+using std::filesystem::perms;
 
 TEST_F(FilesTest, PathsResolveBelowTheDataRoot) {
     const struct {
@@ -72,7 +67,8 @@ TEST_F(FilesTest, FoldersAreMadeParentFirstForTheUserAlone) {
     putBytes("My Documents/Brinmoor Arcade/keep.dat", "kept");
     EXPECT_TRUE(createFolder(u"\\My Documents\\Brinmoor Arcade")) << "an existing folder is fine";
     EXPECT_EQ(bytesOf("My Documents/Brinmoor Arcade/keep.dat"), "kept");
-    EXPECT_EQ(permissions(host("My Documents/Brinmoor Arcade")), 0700u);
+    EXPECT_EQ(std::filesystem::status(host("My Documents/Brinmoor Arcade")).permissions() & perms::all,
+              perms::owner_all);
     EXPECT_FALSE(createFolder(u"\\My Documents\\Brinmoor Arcade\\keep.dat")) << "a file is no folder";
 
     // A data root that does not exist yet is made by the first write, not by a read.
@@ -82,14 +78,13 @@ TEST_F(FilesTest, FoldersAreMadeParentFirstForTheUserAlone) {
     EXPECT_FALSE(std::filesystem::exists(root / "deeper"));
     EXPECT_EQ(replaceFile(u"settings.dat").commit(), 0);
     EXPECT_TRUE(std::filesystem::is_regular_file(nested / "settings.dat"));
-    EXPECT_EQ(permissions(nested), 0700u);
+    EXPECT_EQ(std::filesystem::status(nested).permissions() & perms::all, perms::owner_all);
 }
 
 // A root the system cannot hold is refused at start; a mistyped deep path never becomes a tower of
-// folders; with no root given, the user's data folder is it.
+// folders; with no root given, a relative XDG_DATA_HOME is passed over (an absolute one the scripts use).
 TEST_F(FilesTest, WhichDataRootsAreUsable) {
     EXPECT_EQ(platform::dataRootProblem(root.string()), "");
-    EXPECT_NE(platform::dataRootProblem(root.string() + "/" + std::string(300, 'a')), "");
     EXPECT_NE(platform::dataRootProblem(std::string(5000, 'a')), "");
     std::string deep = root.string();
     for (int level = 0; level < 40; ++level) deep += "/d";
@@ -100,8 +95,6 @@ TEST_F(FilesTest, WhichDataRootsAreUsable) {
     platform::setDataRoot("");
     const char* saved = std::getenv("XDG_DATA_HOME");
     const std::string previous = saved ? saved : "";
-    setenv("XDG_DATA_HOME", "/srv/data", 1);
-    EXPECT_EQ(platform::dataRoot(), "/srv/data/vortellanox");
     setenv("XDG_DATA_HOME", "relative/ignored", 1);
     EXPECT_TRUE(platform::dataRoot().ends_with("/.local/share/vortellanox")) << platform::dataRoot();
     saved ? setenv("XDG_DATA_HOME", previous.c_str(), 1) : unsetenv("XDG_DATA_HOME");

@@ -35,6 +35,15 @@ finish() {
 show_logs() {
     for log in "$work"/*.err; do [ -s "$log" ] && { echo "--- $log"; tail -n 30 "$log"; }; done
 }
+# The right answer to "A OP B", OP one of + - x / as the runner prints them.
+solve() {
+    case $2 in
+        +) echo $(($1 + $3)) ;;
+        -) echo $(($1 - $3)) ;;
+        x) echo $(($1 * $3)) ;;
+        /) echo $(($1 / $3)) ;;
+    esac
+}
 # Waits up to $1 tenths of a second of wall time for the command that follows to succeed; the command
 # is tried at least once, and the time it takes counts.
 wait_for() {

@@ -25,13 +25,9 @@ start_xvfb() {
 # within five seconds is killed, and its leftovers are removed for it.
 stop_xvfb() {
     [ -n "$xvfb_pid" ] || return 0
-    local i lock="/tmp/.X$xvfb_display-lock"
+    local lock="/tmp/.X$xvfb_display-lock"
     kill -TERM "$xvfb_pid" 2>/dev/null
-    for ((i = 0; i < 50; ++i)); do
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -KILL "$xvfb_pid" 2>/dev/null
+    wait_for 50 gone "$xvfb_pid" || kill -KILL "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
     # A killed server leaves its lock behind; remove it only while it still names our server.
     [ -n "$xvfb_display" ] && [ "$(tr -d ' \n' 2>/dev/null <"$lock")" = "$xvfb_pid" ] &&
@@ -54,8 +50,9 @@ has_size() { [ "$(client_size "$1")" = "$2" ]; }
 
 # The visible windows titled exactly $1.
 windows_named() { timeout 10 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
-alive() { kill -0 "$program_pid" 2>/dev/null; }
-ended() { ! alive; }
+gone() { ! kill -0 "$1" 2>/dev/null; }
+alive() { ! gone "$program_pid"; }
+ended() { gone "$program_pid"; }
 window_up_or_ended() { ! alive || [ -n "$(windows_named Vortellanox)" ]; }
 # Starts the program with these arguments (its output in $work/program.out and .err) and waits for its
 # window, `window`.
@@ -80,24 +77,19 @@ client_size() { timeout 10 xwininfo -id "$1" | awk '/^ *Width:/ { w = $2 } /^ *H
 # How a 0x00BBGGRR colour looks in the window: reduced to RGB565 by the frame buffer, then widened
 # again by repeating each channel's top bits, as the presenter does. Prints "#RRGGBB".
 screen_colour() {
-    local rgb=$(($1)) r g b
-    r=$(((rgb & 0xFF) >> 3))
-    g=$((((rgb >> 8) & 0xFF) >> 2))
-    b=$((((rgb >> 16) & 0xFF) >> 3))
-    printf '#%02X%02X%02X\n' $(((r << 3) | (r >> 2))) $(((g << 2) | (g >> 4))) $(((b << 3) | (b >> 2)))
+    local r=$(($1 & 0xF8)) g=$(($1 >> 8 & 0xFC)) b=$(($1 >> 16 & 0xF8))
+    printf '#%02X%02X%02X\n' $((r | r >> 5)) $((g | g >> 6)) $((b | b >> 5))
 }
 
-# Percent of the picture's pixels in exactly this colour.
-share_of() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:int(100*mean)]' info:; }
-# Number of pixels in exactly this colour.
-pixels_of() {
-    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:int(w*h*mean+0.5)]' info:
-}
+# The picture with this colour white and every other black, to be measured by the options that follow.
+mask_of() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" "${@:3}"; }
+# Percent of the picture's pixels in exactly this colour; their number.
+share_of() { mask_of "$1" "$2" -format '%[fx:int(100*mean)]' info:; }
+pixels_of() { mask_of "$1" "$2" -format '%[fx:int(w*h*mean+0.5)]' info:; }
 # The connected patches of pixels in exactly this colour that cover at least $3 pixels each, one a
 # line as "X Y W H" (their bounding boxes).
 patches_of() {
-    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
-        -define connected-components:verbose=true -connected-components 4 null: |
+    mask_of "$1" "$2" -define connected-components:verbose=true -connected-components 4 null: |
         awk -v least="$3" '$NF ~ /^(s?rgba?\(255,255,255|gray\(255|white)/ && $(NF - 1) >= least {
             split($2, box, /[x+]/); print box[3], box[4], box[1], box[2] }'
 }
