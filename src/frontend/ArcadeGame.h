@@ -203,6 +203,8 @@ private:
 
     void drawFullLayout();
     void drawPlainLayout();
+    int32_t framingMenuHeight();
+    int32_t panelExtension();
     // Returns the top of the bottom strip of tiles.
     int32_t drawArtwork();
     // The panel's white background, the current screen's content and then the frame over both.

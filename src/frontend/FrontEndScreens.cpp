@@ -1,6 +1,8 @@
 // The front-end's widgets and artwork, and the screens drawn around the white panel: the main menu
 // and the options screen with the credits. Two layouts: a full one with artwork, and a plain one for
 // the keypad phones' small screen, which has no room for pictures.
+#include <algorithm>
+
 #include "frontend/ArcadeGame.h"
 #include "render/Primitives.h"
 #include "resources/ArtLayout.h"
@@ -127,11 +129,14 @@ void ArcadeGame::drawFullLayout() {
     const int32_t titleWidth = widthOf(titleRegion);
     const int32_t titleHeight = heightOf(titleRegion);
     titleX = width / 2 - titleWidth / 2;
-    const int32_t menuHeight = mainMenu.getHeight();
-    const int32_t menuY = height / 2 - menuHeight / 2 + titleHeight / 2;
+    const int32_t menuHeight = framingMenuHeight();
+    const int32_t panelBottom = height / 2 - menuHeight / 2 + titleHeight / 2 + menuHeight + panelExtension() + h;
+    // A lengthened panel that would reach the link rises by as much (on the short landscape screens).
+    const int32_t rise = std::max(0, panelBottom - (webLink.y - 2));
+    const int32_t menuY = height / 2 - menuHeight / 2 + titleHeight / 2 - rise;
     mainMenu.setPosition(titleX + 1 - h, menuY);
     titleY = menuY - titleHeight - titleHeight / 4 + h / 4;
-    const Rect panel{titleX - h - 4 * c, titleY - h + h / 2, titleX + titleWidth + h + 4 * c, menuY + menuHeight + h};
+    const Rect panel{titleX - h - 4 * c, titleY - h + h / 2, titleX + titleWidth + h + 4 * c, panelBottom - rise};
     drawPanelWithContent(panel, menuY);
     joinFocus(webLink);  // last: it is read last, under the panel
 }
@@ -140,10 +145,10 @@ void ArcadeGame::drawPlainLayout() {
     const int32_t h = currentAscent();
     const int32_t titleWidth = widthOf(titleRegion);
     const int32_t titleHeight = heightOf(titleRegion);
-    const int32_t block = titleHeight + 4 * h + mainMenu.getHeight();
+    const int32_t block = titleHeight + 4 * h + framingMenuHeight();
     const int32_t side = widthOf(panelCornerTopLeft);
     const int32_t top = height / 2 - block / 2;
-    const Rect panel{side, top, width - side, top + block};
+    const Rect panel{side, top, width - side, top + block + panelExtension()};
     titleX = width / 2 - titleWidth / 2;
     titleY = top + titleHeight / 4;
     drawPanelWithContent(panel, titleY + titleHeight + h);
@@ -153,6 +158,19 @@ void ArcadeGame::drawPlainLayout() {
     webLink.active = false;
     webLink.setPosition(width / 2 - webLink.getWidth() / 2, height - linkHeight / 2 - linkHeight);
     webLink.draw();
+}
+
+// The panel and the title stand where the arcade's own menu of four entries (Play, Options,
+// Highscores, Quit, half an ascent apart) puts them, on every screen of the panel; the main menu's
+// further entries, set closer, lengthen its panel downwards, so the options and high-score screens
+// keep their places and the title never moves.
+int32_t ArcadeGame::framingMenuHeight() {
+    constexpr int32_t arcadeEntries = 4;
+    return currentAscent() / 2 * (arcadeEntries - 1) + currentAscent() * arcadeEntries;
+}
+
+int32_t ArcadeGame::panelExtension() {
+    return screen == ScreenMainMenu ? mainMenu.getHeight() - framingMenuHeight() : 0;
 }
 
 int32_t ArcadeGame::drawArtwork() {

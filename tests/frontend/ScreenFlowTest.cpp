@@ -198,7 +198,7 @@ TEST_F(ScreenFlow, ReviewOfTheGameJustPlayed) {
 TEST_F(ScreenFlow, StillScreensRestAndPlayRunsEveryPeriod) {
     useScreen(240, 320);
     TestArcade arcade;
-    runScript(arcade, "wait 1000\ntap 120 178\nwait 1010\nkey 48\nwait 990\nkey 49\nwait 1000\nclose\n");
+    runScript(arcade, "wait 1000\ntap 120 189\nwait 1010\nkey 48\nwait 990\nkey 49\nwait 1000\nclose\n");
     EXPECT_EQ(arcade.screenVisits(), (std::vector<int32_t>{Menu, Options, Menu, Game}));
     EXPECT_EQ(arcade.screensSeen.size(), 3u + 2 + 2 + 40);
     EXPECT_EQ(arcade.gameFrames, 40);
