@@ -40,12 +40,10 @@ TEST(Keys, EveryKindOfKeyPress) {
         EXPECT_EQ(keyForPress({k.place, 0, false, false}), k.off) << k.place;
         EXPECT_EQ(keyForPress({k.place, 0, true, true}), k.on) << k.place;
     }
-    EXPECT_EQ(keyForCharacter('#'), VK_F9);
-    EXPECT_EQ(keyForCharacter('*'), VK_F8);
-    EXPECT_EQ(keyForCharacter('3'), '3');
+    // (What "type" sends for a digit, '*' and '#' is the runner's script test's.)
     for (char32_t other : {U'"', U'&', U'a', U'+', U'\u00E9'}) EXPECT_EQ(keyForCharacter(other), 0u);
-    // The runner's "key" command sends codes, which take the keypad's translation too.
-    EXPECT_EQ(keyUnderNumLock(VK_NUMPAD0 + 7, true), '7');
+    // The runner's "key" command sends codes, which take the keypad's translation too (a keypad digit
+    // under NumLock is typed in the play tests).
     EXPECT_EQ(keyUnderNumLock(VK_MULTIPLY, true), '*');
     EXPECT_EQ(keyUnderNumLock(VK_SEPARATOR, true), ',');
     EXPECT_EQ(keyUnderNumLock(VK_NUMPAD0 + 7, false), 103u);

@@ -137,7 +137,6 @@ TEST_F(DataFiles, DamagedOrEditedFilesLoadWhatTheyCan) {
         {"truncated in the options", header + marker + "1\n0", scores, true, 0, 1},
         {"truncated before the length", options + "2\n" + marker + "0\n", scores, false, 0, 2},
         {"header only", header, scores, true, 0, 1},
-        {"a huge string count", "2147483647\nVortellanox\n", scores, true, 0, 1},
         {"empty", "", scores, true, 0, 1},
         {"scores lengthened", saved, scores + "7\n", false, 0, 2},
         {"scores edited to the same length", saved, sameLength, false, 90, 2},

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The answer history as the program keeps it. A game played on a history of random bytes, which is
-# set aside whole: every try is exported as the runner saw its problem posed and timed, a wrong try
-# leaving the same problem posed and the last problem left when the clock ran out. A kill -9 during a
-# game played through a pipe loses no judged answer and leaves a history the next start opens as it is.
+# The answer history as the program keeps it. A game played on a history of random bytes (how the store
+# sets such a file aside is tests/history's): every try is exported as the runner saw its problem posed and
+# timed, a wrong try leaving the same problem posed and the last problem left when the clock ran out. A kill -9
+# during a game played through a pipe loses no judged answer and leaves a history the next start opens as it is.
 # usage: history.sh PROGRAM SOURCE-DIR
 set -u
 source "$(dirname "$0")/lib/common.bash"
@@ -12,13 +12,11 @@ exported() { "$exe" --data-dir "$data" --export-history - | tail -n +2 | tr -d '
 
 mkdir -p "$data"
 perl -e 'srand 7; print map { chr int rand 256 } 1 .. 8192' >"$data/history.sqlite"
-cp "$data/history.sqlite" "$work/junk"
 # Typing 1 at the third problem is a wrong answer; the clock runs out on the fourth during the
 # script's last wait, which is served before the end of the input closes the run.
 printf '%s\n' "key 49" "wait 100" "key 49" "wait 300" answer "wait 700" answer "wait 200" "type 1" "wait 250" answer \
     "wait 70000" | "$exe" --headless --script - --date 2026-12-07 --minute 5 --data-dir "$data" >"$work/out" \
     2>"$work/game.err" || fail "the game on a damaged history ended with status $?"
-cmp -s "$work/junk" "$data/history-2026-12-07.sqlite" || fail "the damaged history was not kept whole"
 mapfile -t posed < <(sed -n 's/^posed //p' "$work/out")
 [ ${#posed[@]} -eq 4 ] || give_up "wanted four problems posed: $(cat "$work/out")"
 [[ ${posed[2]} == "18 / 2 at "* ]] || give_up "the seed's third problem must have a one-digit result other than 1"

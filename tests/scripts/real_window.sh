@@ -98,30 +98,15 @@ ends_cleanly SIGHUP
 play_colours=$(colour_count "$work/play.png")
 ((play_colours >= 8)) || fail "the game screen showed only $play_colours colours"
 
-# Compares a file with the expected bytes and shows both when they differ.
-expect_bytes() {
-    cmp -s "$2" "$3" && return 0
-    fail "$1 does not hold what was expected"
-    for file in "$3" "$2"; do echo "--- $file" && od -c "$file" | head -n 20; done
-}
-
-settings="$data/settings.dat"
+# The hang-up saved both files where XDG_DATA_HOME points, holding this game (their exact bytes are the
+# in-process tests'): settings.dat ends with the table's length, and row 0 of the table (kept inverted)
+# is this game at Normal and level 1.
 scores="$data/My Documents/Brinmoor Arcade/Vortellanox/highscores.dat"
-header='11\nVortellanox\n100\n1\n'
-marker='\001\002\003\004\005\006\007\010\011\n'
-# Default options (all four operations, Normal), sound on, then the high-score file's length.
-printf "$header$marker"'1\n1\n1\n1\n1\n'"$marker"'1\n%d\n' "$(stat -c %s "$scores")" >"$work/settings.expected"
-expect_bytes "settings.dat" "$settings" "$work/settings.expected"
-
-# On disk the table is the bitwise NOT of its text. Row 0 is this game: no spare text, Normal, all
-# four operations (137 is the division sign), the score, level 1. The other four rows are empty.
-perl -0777 -pe '$_ = ~$_' "$scores" >"$work/scores.txt"
-score=$(sed -n 10p "$work/scores.txt")
-[[ $score =~ ^[0-9]+$ ]] || { fail "the high-score table has no score where row 0's belongs: '$score'"; score=0; }
-empty_row='0\n0\n0\n0\n0\n'
-printf "$header"'0\n6\nNormal\n12\n +  -  x  \211 \n%d\n1\n'"$empty_row$empty_row$empty_row$empty_row" "$score" \
-    >"$work/scores.expected"
-expect_bytes "highscores.dat (inverted back)" "$work/scores.txt" "$work/scores.expected"
+[ "$(tail -n 1 "$data/settings.dat" 2>/dev/null)" = "$(stat -c %s "$scores" 2>/dev/null)" ] ||
+    fail "settings.dat does not record the high-score table's length"
+mapfile -t row < <(perl -0777 -pe '$_ = ~$_' "$scores" 2>/dev/null | sed -n '7p;10p;11p')
+score=${row[1]:-}
+[ "${row[*]}" = "Normal $score 1" ] && [[ $score =~ ^[0-9]+$ ]] || fail "row 0 of the high-score table is ${row[*]}"
 
 # Full screen: the whole display shows the menu, its background over much of it, no black bar in any corner.
 fills_the_display() {
