@@ -30,6 +30,12 @@ struct Frame {
             column.push_back(pixels[at]);
         return std::search(column.begin(), column.end(), edge.begin(), edge.end()) != column.end();
     }
+    int countIn(Rgb colour, const Rect& box) const {
+        int count = 0;
+        for (int y = box.top; y < box.bottom; ++y)
+            for (int x = box.left; x < box.right; ++x) count += is(x, y, colour);
+        return count;
+    }
     int countNot(Rgb colour, int top, int bottom) const {
         int count = 0;
         for (int y = top; y < bottom; ++y)
@@ -100,6 +106,7 @@ TEST_F(ScreenLayout, SheetFrameAndLinkFollowTheScreen) {
             // A tall menu brings the panel up against the banner (at 320 x 240 its top line is the
             // banner's last row), so the bands are sought from a little above the banner's foot.
             EXPECT_TRUE(frame->hasEdgeBelow(plain ? 0 : bannerHeight - 4, c.edge)) << "the panel's frame bands";
+            EXPECT_EQ(frame->countIn(white, link()), 0) << "the panel, however long the menu, leaves the link seen";
         }
         EXPECT_EQ(game->webLink.active, !plain);
         EXPECT_EQ(game->webLink.text, plain ? u"https://brinmoor.example (4)" : u"brinmoor.example (4)");
