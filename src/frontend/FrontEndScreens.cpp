@@ -130,10 +130,11 @@ void ArcadeGame::drawFullLayout() {
     const int32_t titleHeight = heightOf(titleRegion);
     titleX = width / 2 - titleWidth / 2;
     const int32_t menuHeight = framingMenuHeight();
-    const int32_t panelBottom = height / 2 - menuHeight / 2 + titleHeight / 2 + menuHeight + panelExtension() + h;
+    const int32_t framedMenuY = height / 2 - menuHeight / 2 + titleHeight / 2;
+    const int32_t panelBottom = framedMenuY + menuHeight + panelExtension() + h;
     // A lengthened panel that would reach the link rises by as much (on the short landscape screens).
     const int32_t rise = std::max(0, panelBottom - (webLink.y - 2));
-    const int32_t menuY = height / 2 - menuHeight / 2 + titleHeight / 2 - rise;
+    const int32_t menuY = framedMenuY - rise;
     mainMenu.setPosition(titleX + 1 - h, menuY);
     titleY = menuY - titleHeight - titleHeight / 4 + h / 4;
     const Rect panel{titleX - h - 4 * c, titleY - h + h / 2, titleX + titleWidth + h + 4 * c, panelBottom - rise};
